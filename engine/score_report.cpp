@@ -1,0 +1,35 @@
+#include "engine/score_report.h"
+
+#include <unordered_map>
+
+namespace kovra {
+namespace {
+
+std::string Row(const std::string& label, std::size_t qsos, int points) {
+  return label + "\t " + std::to_string(qsos) + "\t " + std::to_string(points) + "\r\n";
+}
+
+}  // namespace
+
+ScoreReport BuildScoreReport(const ContactLog& log, BandList& bands, const std::string& titleDate,
+                             const std::string& callsign) {
+  std::unordered_map<std::string, int> counted;
+  for (const Contact& c : log) {
+    if (!c.call.empty()) ++counted[c.band];
+  }
+  ScoreReport report;
+  report.text = "VELMORA " + titleDate + " \r\n     Contestant: " + callsign +
+                "\r\nBand\tQSOs\tPoints\r\n";
+  bands.SortForReport();
+  for (const std::string& band : bands.bands()) {
+    const auto it = counted.find(band);
+    const int count = it == counted.end() ? 0 : it->second;
+    report.text += Row(band, count, count);
+    report.score += count;
+  }
+  report.text += Row("Total", log.size(), report.score);
+  report.text += "\r\nScore: " + std::to_string(report.score) + "\r\n";
+  return report;
+}
+
+}  // namespace kovra

@@ -1,0 +1,54 @@
+#include "engine/tour_check.h"
+
+#include "engine/exchange.h"
+
+namespace kovra {
+namespace {
+
+// " В ОДНОМ и ТОМ ЖЕ ТУРЕ ПРОВОДИТЬ НЕЛЬЗЯ !!!" in code page 1251.
+constexpr char kRefusalTail[] =
+    " \xC2 \xCE\xC4\xCD\xCE\xCC \xE8 \xD2\xCE\xCC \xC6\xC5 \xD2\xD3\xD0\xC5 "
+    "\xCF\xD0\xCE\xC2\xCE\xC4\xC8\xD2\xDC \xCD\xC5\xCB\xDC\xC7\xDF !!!";
+
+bool SameTour(const DateTimeParts& logged, const UtcTime& now) {
+  return logged.hour == now.hour && (logged.minute < 30) == (now.minute < 30);
+}
+
+bool InCurrentTour(const Contact& c, std::optional<UtcTime>& now, Platform& platform) {
+  const auto logged = ToDateTimeParts(c.time);
+  if (!logged) return false;
+  if (!now) now = platform.UtcNow();
+  return SameTour(*logged, *now);
+}
+
+}  // namespace
+
+std::string RefusalMessage(std::string_view call) {
+  return "QSO c " + std::string(call) + kRefusalTail;
+}
+
+Verdict JudgeCall(const ContactLog& log, const CallCheck& check, Platform& platform) {
+  std::optional<UtcTime> now;
+  for (const Contact& c : log) {
+    if (c.call == check.call && c.band == check.band && c.mode == check.mode &&
+        InCurrentTour(c, now, platform)) {
+      return Verdict::Repeat;
+    }
+  }
+  if (!check.prefix) return Verdict::NoPrefix;
+  if (!IsHomePrefix(*check.prefix)) return Verdict::Accepted;
+  for (const Contact& c : log) {
+    if (c.maCall == check.call || c.regionCode == check.region) return Verdict::Accepted;
+  }
+  return Verdict::NewRegion;
+}
+
+int HostCode(Verdict verdict) {
+  switch (verdict) {
+    case Verdict::Accepted: return 1;
+    case Verdict::NewRegion: return 2;
+    default: return 0;
+  }
+}
+
+}  // namespace kovra

@@ -1,0 +1,34 @@
+#pragma once
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "output/station_settings.h"
+#include "platform/ole_date.h"
+#include "platform/platform.h"
+
+namespace kovra {
+
+struct QsoFields {
+  std::string_view call;
+  uint32_t freqKHz = 0;
+  std::string_view modeCode;
+  OleDate time;
+  std::string_view rstSent;
+  std::string_view exchgSent;
+  std::string_view rstRcvd;
+  std::string_view exchgRcvd;
+};
+
+// "CW" and "SSB" map to "CW" and "PH"; every other mode is "PM".
+std::string_view CabrilloModeCode(std::string_view mode);
+
+// "2026-12-08 1345" after rounding to the second; empty when not a valid date.
+std::string CabrilloDateTime(const OleDate& time);
+
+void AddQsoLine(StationSettings& settings, const QsoFields& qso);
+
+// Writes <logBaseName>.cbr and empties the QSO lines; returns the operator's message.
+std::string WriteCabrilloLog(StationSettings& settings, int claimedScore, Platform& platform);
+
+}  // namespace kovra

@@ -1,0 +1,48 @@
+#pragma once
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/platform.h"
+
+namespace kovra {
+
+// The Cabrillo log-header data, kept from one settings step to the next.
+struct StationSettings {
+  std::string callsign;
+  std::string name;
+  std::string address;  // Cabrillo form once a settings step has run
+  std::string claimed;
+  std::string contest;
+  std::string email;
+  std::string club;
+  std::string soapbox;  // Cabrillo form once a settings step has run
+  std::string operators;
+  std::string categoryOperator;
+  std::string categoryBand;
+  std::string categoryPower;
+  std::string categoryOverlay;
+  std::string location;
+  std::string logBaseName;
+  std::vector<std::string> qsoLines;
+};
+
+// Every non-overlapping occurrence, left to right; an empty search changes nothing.
+std::string ReplaceAll(std::string_view text, std::string_view search,
+                       std::string_view replacement);
+
+// A multi-line value is kept on one line in the settings file ("<CR>", "<LF>"),
+// has real line breaks in the form, and a tag before each further line for the log.
+std::string FileToEditing(std::string_view text);
+std::string EditingToFile(std::string_view text);
+std::string FileToCabrillo(std::string_view text, std::string_view tag);
+
+// The callsign made safe as a file name: "UA3ABC/P" gives "UA3ABC_P".
+std::string LogBaseName(std::string_view callsign);
+
+// Loads the settings file, lets the operator review the header in the form and
+// saves it on OK. Returns 1 on OK, else 0.
+int EditStationSettings(StationSettings& settings, const std::string& callsign,
+                        Platform& platform);
+
+}  // namespace kovra

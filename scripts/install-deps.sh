@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Installs what the build and the tests need on a fresh Debian machine. Safe to run again:
+# it only installs what is missing.
+set -euo pipefail
+
+need=()
+have() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"; }
+
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+  dpkg --add-architecture i386
+  updated=
+fi
+
+for p in cmake g++ make googletest libgtest-dev libbenchmark-dev clang \
+         g++-mingw-w64-i686-posix mingw-w64-i686-dev \
+         wine wine32:i386 xvfb xauth locales imagemagick; do
+  have "$p" || need+=("$p")
+done
+
+if [ ${#need[@]} -gt 0 ] || [ -v updated ]; then
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  [ ${#need[@]} -gt 0 ] && apt-get install -y -qq --no-install-recommends "${need[@]}" >/dev/null
+fi
+
+# Wine picks code page 1251 and dd.MM.yyyy dates from a Russian locale, as on the operators' machines.
+if ! locale -a 2>/dev/null | grep -qi '^ru_RU\.utf-\?8$'; then
+  sed -i 's/^# *\(ru_RU.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+  grep -q '^ru_RU.UTF-8 UTF-8' /etc/locale.gen || echo 'ru_RU.UTF-8 UTF-8' >> /etc/locale.gen
+  locale-gen >/dev/null
+fi

@@ -1,0 +1,99 @@
+#include "tests/unit/plugin_fixture.h"
+
+namespace kovra::test {
+namespace {
+
+using ContactStore = PluginTest;
+
+TEST_F(ContactStore, IdenticalReportsAreStoredOnce) {
+  Add("UA3ABC");
+  Add("UA3ABC");
+  ASSERT_EQ(plugin.log().size(), 1u);
+  EXPECT_EQ(plugin.bands().bands(), std::vector<std::string>{"20"});
+
+  Add("UA3ABC", "20", "001 MA", "UA", At(14, 5, 1));  // one second later
+  ContactReport other = Report("UA3ABC");
+  other.extra = "x";
+  plugin.AddData(other);
+  EXPECT_EQ(plugin.log().size(), 3u);
+}
+
+TEST_F(ContactStore, KeepsEveryFieldOfTheReport) {
+  ContactReport r = Report("UA9XYZ", "40", "017 SP", "UA9");
+  r.freqHz = 7035999;
+  r.extra = "tail";
+  EXPECT_EQ(plugin.AddData(r), 1);
+  const Contact& c = plugin.log()[0];
+  EXPECT_EQ(c.call, "UA9XYZ");
+  EXPECT_EQ(c.freqKHz, 7035u);
+  EXPECT_EQ(c.exchgRcvd, "017 SP");
+  EXPECT_EQ(c.exchgSent, "002 MA");
+  EXPECT_EQ(c.prefix, "UA9");
+  EXPECT_EQ(c.extra, "tail");
+  EXPECT_EQ(c.band, "40");
+  EXPECT_EQ(c.regionCode, "SP");
+  EXPECT_EQ(c.maCall, "");
+
+  r.freqHz = 999;
+  r.call = "UA9XYY";
+  plugin.AddData(r);
+  EXPECT_EQ(plugin.log()[1].freqKHz, 0u);
+}
+
+TEST_F(ContactStore, MarksHomeRegionsByCallForMAAndByCodeOtherwise) {
+  Add("UA3ABC", "20", "001MA", "UA");
+  Add("UA3ABD", "20", "001 ma", "UA");
+  for (const char* foreign : {"UA3", "ua", "RA", ""}) Add("UA3ABE", "20", "001 SP", foreign);
+  const ContactLog& log = plugin.log();
+  EXPECT_EQ(log[0].exchgRcvd, "001 MA");
+  EXPECT_EQ(log[0].maCall, "UA3ABC");
+  EXPECT_EQ(log[0].regionCode, "");
+  EXPECT_EQ(log[1].regionCode, "ma");
+  for (std::size_t i = 2; i < log.size(); ++i) {
+    EXPECT_EQ(log[i].maCall + log[i].regionCode, "") << log[i].prefix;
+  }
+}
+
+TEST_F(ContactStore, RemovesTheEarliestMatchOnly) {
+  Add("UA3ABC", "20", "001 MA", "UA", At(14, 5));
+  Add("DL1AAA");
+  Add("UA3ABC", "20", "001 MA", "UA", At(14, 40));
+  EXPECT_EQ(plugin.RemoveData("UA3ABC", "BPSK63", "002", "001", "20"), 1);
+  ASSERT_EQ(plugin.log().size(), 2u);
+  EXPECT_EQ(plugin.log()[0].call, "DL1AAA");
+  EXPECT_EQ(plugin.log()[1].time.value, At(14, 40).value);
+
+  EXPECT_EQ(plugin.RemoveData("ua3abc", "BPSK63", "002", "001", "20"), 1);  // no match
+  EXPECT_EQ(plugin.RemoveData("UA3ABC", "BPSK63", "", "001", "20"), 0);     // refused
+  EXPECT_EQ(plugin.RemoveData("UA3ABC", "BPSK63", "002", "", "20"), 0);
+  EXPECT_EQ(plugin.log().size(), 2u);
+  EXPECT_EQ(plugin.RemoveData("UA3ABC", "BPSK63", "002", "001", "20"), 1);
+  EXPECT_EQ(plugin.log().size(), 1u);
+  EXPECT_EQ(plugin.bands().bands().size(), 1u);  // a removal never takes a band out
+}
+
+TEST_F(ContactStore, ResetEmptiesTheLogAndStartsTheToolOnce) {
+  Add("UA3ABC", "20");
+  Add("UA3ABD", "40");
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(plugin.ResetStats(0, "RK3A", At(12, 0)), 1);
+  EXPECT_EQ(plugin.log().size(), 0u);
+  EXPECT_TRUE(plugin.bands().bands().empty());
+  EXPECT_EQ(platform.started, std::vector<std::string>{".\\Plugins\\Tovmax.exe"});
+  EXPECT_TRUE(platform.formsShown.empty());
+}
+
+TEST_F(ContactStore, ReportFlagShowsTheFormAtEveryResetEvenWhenCancelled) {
+  plugin.ResetStats(1, "RK3A", At(12, 0));
+  Add("UA3ABC");
+  plugin.ResetStats(-5, "RK3A", At(12, 0));
+  EXPECT_EQ(platform.formsShown.size(), 2u);
+  EXPECT_EQ(plugin.log().size(), 0u);
+}
+
+TEST_F(ContactStore, BandListKeepsFirstSeenOrderAndExactTexts) {
+  for (const char* band : {"40", "20m", "20M", "40", "", "20m"}) Add("UA3ABC", band);
+  EXPECT_EQ(plugin.bands().bands(), (std::vector<std::string>{"40", "20m", "20M", ""}));
+}
+
+}  // namespace
+}  // namespace kovra::test

@@ -1,0 +1,44 @@
+#include "tests/unit/plugin_fixture.h"
+
+namespace kovra::test {
+namespace {
+
+using HostModeTest = PluginTest;
+using Texts = std::vector<std::string>;
+
+TEST_F(HostModeTest, SendsBothCommandsOncePerLoad) {
+  plugin.GetResult(nullptr);
+  plugin.GetResult(nullptr);
+  plugin.ResetStats(0, "RK3A", At(12, 0));
+  plugin.GetResult(nullptr);
+  EXPECT_EQ(platform.host.received, (Texts{"<MODE:BPSK31>", "<BAUDRATE:63>"}));
+  EXPECT_EQ(platform.host.attempts, 1);
+  EXPECT_EQ(platform.host.closes, 1);
+}
+
+TEST_F(HostModeTest, AbsentHostIsTriedAgainAtTheNextResult) {
+  platform.host.running = false;
+  int score = 9;
+  plugin.GetResult(&score);
+  plugin.GetResult(&score);
+  EXPECT_EQ(platform.host.attempts, 2);
+  EXPECT_EQ(score, 0);
+  platform.host.running = true;
+  plugin.GetResult(&score);
+  EXPECT_EQ(platform.host.received, (Texts{"<MODE:BPSK31>", "<BAUDRATE:63>"}));
+  EXPECT_EQ(platform.host.closes, 1);
+}
+
+TEST_F(HostModeTest, AFailedFirstCommandIsNotFollowedAndIsSentAgainLater) {
+  platform.host.failOnCommand = 0;
+  plugin.GetResult(nullptr);
+  EXPECT_TRUE(platform.host.received.empty());
+  EXPECT_EQ(platform.host.closes, 1);
+  plugin.GetResult(nullptr);
+  EXPECT_EQ(platform.host.received, (Texts{"<MODE:BPSK31>", "<BAUDRATE:63>"}));
+  plugin.GetResult(nullptr);
+  EXPECT_EQ(platform.host.attempts, 2);
+}
+
+}  // namespace
+}  // namespace kovra::test
