@@ -1,0 +1,72 @@
+// The DLL as the loader sees it: the export names the host resolves and the
+// DLLs it pulls in beside the host.
+#include <algorithm>
+#include <cctype>
+#include <map>
+#include <set>
+#include <vector>
+
+#include "tests/host/plugin_host_win32.h"
+
+namespace kovra::host {
+namespace {
+
+using ExportTable = PluginHost;
+
+template <class T>
+const T* At(HMODULE module, DWORD rva) {
+  return reinterpret_cast<const T*>(reinterpret_cast<const BYTE*>(module) + rva);
+}
+
+const IMAGE_DATA_DIRECTORY& Directory(HMODULE module, int which) {
+  const auto* dos = At<IMAGE_DOS_HEADER>(module, 0);
+  return At<IMAGE_NT_HEADERS32>(module, dos->e_lfanew)->OptionalHeader.DataDirectory[which];
+}
+
+TEST_F(ExportTable, TwentyNamesWithOrdinalsOneToTwenty) {
+  const HMODULE module = GetModuleHandleA((dir() + "KOVRA.dll").c_str());
+  ASSERT_NE(module, nullptr);
+  const auto* exports = At<IMAGE_EXPORT_DIRECTORY>(
+      module, Directory(module, IMAGE_DIRECTORY_ENTRY_EXPORT).VirtualAddress);
+  ASSERT_EQ(exports->NumberOfNames, 20u);
+  ASSERT_EQ(exports->NumberOfFunctions, 20u);
+  // Decorated names take ordinals 1 to 10, the plain ones 11 to 20, each set by name.
+  std::map<std::string, DWORD> expected;
+  std::vector<std::string> plain;
+  for (std::size_t k = 0; k < 10; ++k) {
+    expected[kExportNames[k].decorated] = DWORD(k + 1);
+    plain.push_back(kExportNames[k].plain);
+  }
+  std::sort(plain.begin(), plain.end());
+  for (std::size_t k = 0; k < 10; ++k) expected[plain[k]] = DWORD(k + 11);
+
+  const auto* names = At<DWORD>(module, exports->AddressOfNames);
+  const auto* ordinals = At<WORD>(module, exports->AddressOfNameOrdinals);
+  std::map<std::string, DWORD> actual;
+  for (DWORD i = 0; i < exports->NumberOfNames; ++i) {
+    actual[At<char>(module, names[i])] = exports->Base + ordinals[i];
+  }
+  EXPECT_EQ(actual, expected);
+  for (const ExportNames& n : kExportNames) {
+    EXPECT_EQ(GetProcAddress(module, n.decorated), GetProcAddress(module, n.plain)) << n.plain;
+  }
+}
+
+TEST_F(ExportTable, ImportsOnlyWindowsSystemDlls) {
+  const HMODULE module = GetModuleHandleA((dir() + "KOVRA.dll").c_str());
+  const auto* import = At<IMAGE_IMPORT_DESCRIPTOR>(
+      module, Directory(module, IMAGE_DIRECTORY_ENTRY_IMPORT).VirtualAddress);
+  const std::set<std::string> system = {"kernel32.dll", "user32.dll", "ole32.dll",
+                                        "oleaut32.dll", "msvcrt.dll", "advapi32.dll"};
+  int count = 0;
+  for (; import->Name != 0; ++import, ++count) {
+    std::string name = At<char>(module, import->Name);
+    std::transform(name.begin(), name.end(), name.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    EXPECT_TRUE(system.count(name)) << name;
+  }
+  EXPECT_GT(count, 0);
+}
+
+}  // namespace
+}  // namespace kovra::host

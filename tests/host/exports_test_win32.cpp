@@ -1,0 +1,172 @@
+// Every export called through the real DLL with the host's argument layouts.
+#include "tests/host/plugin_host_win32.h"
+#include "tests/host/window_driver_win32.h"
+
+#include <oleauto.h>
+
+namespace kovra::host {
+namespace {
+
+using Exports = PluginHost;
+
+ContactArgs Contact(Text call, Text band, const OleDate& time, Text prefix = "DL",
+                    Text exchgRcvd = "001") {
+  ContactArgs c;
+  c.call = call;
+  c.time = time;
+  c.freqHz = 14070500;
+  c.mode = "BPSK63";
+  c.rstSent = c.rstRcvd = "599";
+  c.exchgSent = "001";
+  c.exchgRcvd = exchgRcvd;
+  c.prefix = prefix;
+  c.band = band;
+  return c;
+}
+
+std::string Result(const PluginCalls& dll, int* score = nullptr) {
+  int ignored = 0;
+  return dll.getResult(score ? score : &ignored);
+}
+
+// What a message box without a caption of its own shows in this process.
+std::string DefaultCaption() {
+  std::string caption;
+  ModalOperator probe(nullptr, [&](HWND box) {
+    caption = WindowText(box);
+    PressButton(box, IDOK);
+  });
+  MessageBoxA(nullptr, "probe", nullptr, MB_OK);
+  return caption;
+}
+
+TEST_F(Exports, FixedAnswers) {
+  EXPECT_EQ(dll().getNumberOfSets(), 1);
+  EXPECT_EQ(dll().getNumberOfSets(), 1);
+  EXPECT_STREQ(dll().getSetName(0), "velmora");
+  for (int index : {1, 2, -1}) {
+    ASSERT_NE(dll().getSetName(index), nullptr);
+    EXPECT_STREQ(dll().getSetName(index), "");
+  }
+  EXPECT_EQ(dll().getExchgCount(nullptr, nullptr, nullptr), 1);
+  EXPECT_EQ(dll().isValidExchg("0599", nullptr, nullptr, nullptr, 0, 0, 0), 1);
+  EXPECT_EQ(dll().isValidExchg("599", nullptr, nullptr, nullptr, 0, 0, 0), 0);
+  EXPECT_EQ(dll().isValidExchg(nullptr, nullptr, nullptr, nullptr, 0, 0, 0), 0);
+}
+
+TEST_F(Exports, SetupShowsItsBoxEveryCallAndChangesNothing) {
+  const std::string caption = DefaultCaption();
+  dll().AddData(Contact("DL1ABC", "20", UtcNowMinus(0)));
+  for (int call = 0; call < 2; ++call) {
+    std::string text, title;
+    int buttons = 0;
+    ModalOperator op(nullptr, [&](HWND box) {
+      text = ItemText(box, 0xFFFF);
+      title = WindowText(box);
+      for (HWND b = FindWindowExA(box, nullptr, "Button", nullptr); b;
+           b = FindWindowExA(box, b, "Button", nullptr)) {
+        if (IsWindowVisible(b)) ++buttons;
+      }
+      PressButton(box, IDOK);
+    });
+    dll().setupSet();
+    ASSERT_TRUE(op.Operated());
+    EXPECT_EQ(text, "No additional setup for this contest");
+    EXPECT_EQ(title, caption);
+    EXPECT_EQ(buttons, 1);
+  }
+  EXPECT_NE(Result(dll()).find("Total\t 1\t 1\r\n"), std::string::npos);
+}
+
+TEST_F(Exports, ExternalToolStartsOnceOverThreeResets) {
+  ASSERT_TRUE(CopyFileA((ProgramDir() + "fake_tool.exe").c_str(),
+                        (dir() + "Plugins\\Tovmax.exe").c_str(), FALSE));
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(dll().ResetStats(0, "RK3A", UtcNowMinus(0)), 1);
+  const std::string log = dir() + "Plugins\\tovmax.log";
+  for (int i = 0; i < 500 && Slurp(log).empty(); ++i) Sleep(20);
+  Sleep(1000);  // room for a wrongly started second copy to show up
+  EXPECT_EQ(Slurp(log), "started\n");
+}
+
+TEST_F(Exports, TitleDateIsTheStartOfTheLocaleDateText) {
+  const OleDate date = MakeOleDate(2026, 12, 8, 13, 45, 0);
+  BSTR text = nullptr;
+  ASSERT_EQ(VarBstrFromDate(date.value, LANG_USER_DEFAULT, 0, &text), S_OK);
+  char narrow[64] = {};
+  WideCharToMultiByte(CP_ACP, 0, text, -1, narrow, sizeof narrow, nullptr, nullptr);
+  SysFreeString(text);
+  dll().ResetStats(0, "RK3A", date);
+  EXPECT_EQ(Result(dll()).substr(0, 40),
+            ("VELMORA " + std::string(narrow).substr(0, 10) + " \r\n     Contestant: RK3A\r\n")
+                .substr(0, 40));
+}
+
+TEST_F(Exports, ResultCountsBandsAndStoresTheClaimedScore) {
+  int score = 99;
+  EXPECT_EQ(Result(dll(), &score),
+            "VELMORA  \r\n     Contestant: \r\nBand\tQSOs\tPoints\r\nTotal\t 0\t 0\r\n\r\nScore: 0\r\n");
+  EXPECT_EQ(score, 0);
+  dll().ResetStats(0, "RK3A", OleDate{0, OleDate::Null});
+  dll().AddData(Contact("DL1ABC", "40", UtcNowMinus(90)));
+  dll().AddData(Contact("DL1ABC", "40", UtcNowMinus(90)));  // the same report again
+  dll().AddData(Contact("", "40", UtcNowMinus(80)));
+  dll().AddData(Contact("UA3ABC", "80", UtcNowMinus(70), "UA", "001MA"));
+  EXPECT_EQ(Result(dll(), &score),
+            "VELMORA  \r\n     Contestant: RK3A\r\nBand\tQSOs\tPoints\r\n80\t 1\t 1\r\n"
+            "40\t 1\t 1\r\nTotal\t 3\t 2\r\n\r\nScore: 2\r\n");
+  EXPECT_EQ(score, 2);
+  EXPECT_EQ(Slurp(dir() + "Plugins\\KOVRA.ini"), "[Settings]\r\nClaimed=2\r\n");
+  EXPECT_EQ(dll().getResult(nullptr), Result(dll()));  // a null score is not written
+}
+
+TEST_F(Exports, CheckCallJudgesAgainstTheUtcClock) {
+  dll().AddData(Contact("DL1ABC", "20", UtcNowMinus(0)));
+  dll().AddData(Contact("UA3MOW", "20", UtcNowMinus(0), "UA", "001 MO"));
+  dll().AddData(Contact("DL2OLD", "20", UtcNowMinus(65)));
+  char message[128] = "untouched";
+  char other[16] = "untouched";
+  EXPECT_EQ(dll().checkCall("DL1ABC", 0, 0, "BPSK63", nullptr, nullptr, nullptr, nullptr, nullptr,
+                            nullptr, nullptr, nullptr, nullptr, "DL", 0, 0, 0, 0.0, 0.0, nullptr,
+                            nullptr, nullptr, nullptr, "", "20", nullptr, other, message),
+            0);
+  EXPECT_EQ(std::string(message), "QSO c DL1ABC \xC2 \xCE\xC4\xCD\xCE\xCC \xE8 \xD2\xCE\xCC "
+                                  "\xC6\xC5 \xD2\xD3\xD0\xC5 \xCF\xD0\xCE\xC2\xCE\xC4\xC8\xD2\xDC "
+                                  "\xCD\xC5\xCB\xDC\xC7\xDF !!!");
+  EXPECT_STREQ(other, "untouched");
+  strcpy(message, "untouched");
+  EXPECT_EQ(dll().CheckCall("DL2OLD", "BPSK63", "DL", "", "20", message), 1);
+  EXPECT_EQ(dll().CheckCall("DL1ABC", "BPSK63", "DL", "", "40", message), 1);
+  EXPECT_EQ(dll().CheckCall("UA9SIB", "BPSK63", "UA9", "NS", "20", message), 2);
+  EXPECT_EQ(dll().CheckCall("UA9SIB", "BPSK63", "UA9", "MO", "20", message), 1);
+  EXPECT_EQ(dll().CheckCall("UA9SIB", "BPSK63", nullptr, "NS", "20", message), 0);
+  EXPECT_STREQ(message, "untouched");
+}
+
+TEST_F(Exports, NullPointersAnywhereAreReadAsNothing) {
+  EXPECT_EQ(dll().resetStats(nullptr, 0, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                             nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, 0, 0, 0,
+                             0.0, 0.0, nullptr, nullptr, nullptr),
+            1);
+  ContactArgs none{nullptr, {}, 0, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                   nullptr};
+  EXPECT_EQ(dll().addData(nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, 0, 0, nullptr,
+                          nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                          nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, 0, 0, 0, 0.0, 0.0,
+                          nullptr, nullptr, nullptr, nullptr, nullptr),
+            1);
+  EXPECT_EQ(dll().RemoveData(none), 0);
+  EXPECT_EQ(dll().CheckCall(nullptr, nullptr, nullptr, nullptr, nullptr, nullptr), 0);
+  // The stored contact has no region: its empty codes meet the empty call and region.
+  EXPECT_EQ(dll().CheckCall(nullptr, nullptr, "UA", nullptr, nullptr, nullptr), 1);
+  EXPECT_NE(std::string(dll().getResult(nullptr)).find("\t 0\t 0\r\nTotal\t 1\t 0\r\n"),
+            std::string::npos);
+}
+
+TEST_F(Exports, UnloadingDropsTheLog) {
+  dll().AddData(Contact("DL1ABC", "20", UtcNowMinus(0)));
+  Reload();
+  EXPECT_NE(Result(dll()).find("Total\t 0\t 0"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace kovra::host

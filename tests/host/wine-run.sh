@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# Runs a Windows program under Wine the way the operators' machines run the host:
+# a Russian locale (code page 1251, dd.MM.yyyy dates), a private 32-bit prefix and
+# an X display for the plug-in's windows. Used by CTest as the cross-compiling emulator.
+#
+# The prefix, wineserver and Xvfb are started once and kept for the whole suite
+# (a cold prefix costs seconds per test); scripts/stop-wine.sh ends them. They are
+# started with their output on /dev/null and without the lock, since a daemon that
+# inherits CTest's pipe or the lock would keep everything after it waiting.
+set -euo pipefail
+
+export WINEPREFIX="${KOVRA_WINEPREFIX:-/tmp/kovra-wine-$(id -u)}"
+export WINEARCH=win32 WINEDEBUG=-all LANG=ru_RU.UTF-8 LC_ALL=ru_RU.UTF-8
+export DISPLAY="${KOVRA_DISPLAY:-:77}"
+
+start_display() {
+  local n="${DISPLAY#:}"
+  local lock="/tmp/.X$n-lock"
+  if [ -f "$lock" ] && kill -0 "$(tr -d ' ' < "$lock")" 2>/dev/null; then return; fi
+  rm -f "$lock" "/tmp/.X11-unix/X$n"
+  setsid Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 </dev/null 9>&- &
+  for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && return; sleep 0.1; done
+  echo "wine-run: Xvfb did not start on $DISPLAY" >&2; exit 1
+}
+
+prepare_prefix() {
+  [ -f "$WINEPREFIX/.kovra-ready" ] && return
+  wineboot -i >/dev/null 2>&1 </dev/null 9>&-
+  # Without a window manager every dialog close waits about two seconds.
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 </dev/null 9>&-
+  # A crash must fail the test, not wait for someone to close a crash dialog.
+  wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1 </dev/null 9>&-
+  touch "$WINEPREFIX/.kovra-ready"
+}
+
+mkdir -p "$WINEPREFIX"
+exec 9>"$WINEPREFIX.lock"
+flock 9
+start_display
+prepare_prefix
+wineserver -p >/dev/null 2>&1 </dev/null 9>&- || true  # fails when one runs already
+wine cmd /c exit >/dev/null 2>&1 </dev/null 9>&-  # desktop and services, detached from our pipes
+flock -u 9
+exec 9>&-
+exec wine "$@"
