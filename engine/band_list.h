@@ -1,6 +1,7 @@
 #pragma once
 #include <string>
 #include <string_view>
+#include <unordered_set>
 #include <vector>
 
 namespace kovra {
@@ -9,7 +10,7 @@ namespace kovra {
 class BandList {
  public:
   void Add(std::string_view band);
-  void Clear() { bands_.clear(); }
+  void Clear();
   // Descending by the band text padded on the left with '0' to 20 characters.
   void SortForReport();
 
@@ -17,6 +18,7 @@ class BandList {
 
  private:
   std::vector<std::string> bands_;
+  std::unordered_set<std::string> known_;
 };
 
 }  // namespace kovra

@@ -1,7 +1,5 @@
 #include "engine/score_report.h"
 
-#include <unordered_map>
-
 namespace kovra {
 namespace {
 
@@ -13,17 +11,12 @@ std::string Row(const std::string& label, std::size_t qsos, int points) {
 
 ScoreReport BuildScoreReport(const ContactLog& log, BandList& bands, const std::string& titleDate,
                              const std::string& callsign) {
-  std::unordered_map<std::string, int> counted;
-  for (const Contact& c : log) {
-    if (!c.call.empty()) ++counted[c.band];
-  }
   ScoreReport report;
   report.text = "VELMORA " + titleDate + " \r\n     Contestant: " + callsign +
                 "\r\nBand\tQSOs\tPoints\r\n";
   bands.SortForReport();
   for (const std::string& band : bands.bands()) {
-    const auto it = counted.find(band);
-    const int count = it == counted.end() ? 0 : it->second;
+    const int count = log.CountedOnBand(band);
     report.text += Row(band, count, count);
     report.score += count;
   }

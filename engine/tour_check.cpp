@@ -29,18 +29,15 @@ std::string RefusalMessage(std::string_view call) {
 
 Verdict JudgeCall(const ContactLog& log, const CallCheck& check, Platform& platform) {
   std::optional<UtcTime> now;
-  for (const Contact& c : log) {
-    if (c.call == check.call && c.band == check.band && c.mode == check.mode &&
-        InCurrentTour(c, now, platform)) {
-      return Verdict::Repeat;
+  if (const ContactLog::Station* station = log.Find(check.call, check.mode, check.band)) {
+    for (const auto& c : *station) {
+      if (InCurrentTour(*c, now, platform)) return Verdict::Repeat;
     }
   }
   if (!check.prefix) return Verdict::NoPrefix;
   if (!IsHomePrefix(*check.prefix)) return Verdict::Accepted;
-  for (const Contact& c : log) {
-    if (c.maCall == check.call || c.regionCode == check.region) return Verdict::Accepted;
-  }
-  return Verdict::NewRegion;
+  const bool known = log.HasMaCall(check.call) || log.HasRegionCode(check.region);
+  return known ? Verdict::Accepted : Verdict::NewRegion;
 }
 
 int HostCode(Verdict verdict) {

@@ -23,7 +23,7 @@ TEST_F(ContactStore, KeepsEveryFieldOfTheReport) {
   r.freqHz = 7035999;
   r.extra = "tail";
   EXPECT_EQ(plugin.AddData(r), 1);
-  const Contact& c = plugin.log()[0];
+  const Contact& c = *plugin.log().begin();
   EXPECT_EQ(c.call, "UA9XYZ");
   EXPECT_EQ(c.freqKHz, 7035u);
   EXPECT_EQ(c.exchgRcvd, "017 SP");
@@ -37,14 +37,14 @@ TEST_F(ContactStore, KeepsEveryFieldOfTheReport) {
   r.freqHz = 999;
   r.call = "UA9XYY";
   plugin.AddData(r);
-  EXPECT_EQ(plugin.log()[1].freqKHz, 0u);
+  EXPECT_EQ(std::next(plugin.log().begin())->freqKHz, 0u);
 }
 
 TEST_F(ContactStore, MarksHomeRegionsByCallForMAAndByCodeOtherwise) {
   Add("UA3ABC", "20", "001MA", "UA");
   Add("UA3ABD", "20", "001 ma", "UA");
   for (const char* foreign : {"UA3", "ua", "RA", ""}) Add("UA3ABE", "20", "001 SP", foreign);
-  const ContactLog& log = plugin.log();
+  const std::vector<Contact> log(plugin.log().begin(), plugin.log().end());
   EXPECT_EQ(log[0].exchgRcvd, "001 MA");
   EXPECT_EQ(log[0].maCall, "UA3ABC");
   EXPECT_EQ(log[0].regionCode, "");
@@ -60,8 +60,8 @@ TEST_F(ContactStore, RemovesTheEarliestMatchOnly) {
   Add("UA3ABC", "20", "001 MA", "UA", At(14, 40));
   EXPECT_EQ(plugin.RemoveData("UA3ABC", "BPSK63", "002", "001", "20"), 1);
   ASSERT_EQ(plugin.log().size(), 2u);
-  EXPECT_EQ(plugin.log()[0].call, "DL1AAA");
-  EXPECT_EQ(plugin.log()[1].time.value, At(14, 40).value);
+  EXPECT_EQ(plugin.log().begin()->call, "DL1AAA");
+  EXPECT_EQ(std::next(plugin.log().begin())->time.value, At(14, 40).value);
 
   EXPECT_EQ(plugin.RemoveData("ua3abc", "BPSK63", "002", "001", "20"), 1);  // no match
   EXPECT_EQ(plugin.RemoveData("UA3ABC", "BPSK63", "", "001", "20"), 0);     // refused
@@ -70,6 +70,22 @@ TEST_F(ContactStore, RemovesTheEarliestMatchOnly) {
   EXPECT_EQ(plugin.RemoveData("UA3ABC", "BPSK63", "002", "001", "20"), 1);
   EXPECT_EQ(plugin.log().size(), 1u);
   EXPECT_EQ(plugin.bands().bands().size(), 1u);  // a removal never takes a band out
+}
+
+TEST_F(ContactStore, RemovalAndResetKeepTheIndexesExact) {
+  Add("UA3ABC", "20", "001MA", "UA");
+  plugin.RemoveData("UA3ABC", "BPSK63", "002", "001", "20");
+  Add("UA3ABC", "20", "001MA", "UA");  // identical to the removed one: stored again
+  EXPECT_EQ(plugin.log().size(), 1u);
+  char message[128];
+  EXPECT_EQ(plugin.CheckCall({"UA3XYZ", "BPSK63", "UA", "MA", "20"}, message), 2);
+  EXPECT_EQ(plugin.CheckCall({"UA3ABC", "BPSK63", "UA", "MA", "40"}, message), 1);
+  plugin.RemoveData("UA3ABC", "BPSK63", "002", "001", "20");
+  EXPECT_EQ(plugin.CheckCall({"UA3ABC", "BPSK63", "UA", "MA", "40"}, message), 2);
+  Add("UA3ABC", "20", "001 SP", "UA");
+  plugin.ResetStats(0, "RK3A", At(12, 0));
+  EXPECT_EQ(plugin.CheckCall({"UA3ABC", "BPSK63", "UA", "SP", "20"}, message), 2);
+  EXPECT_NE(std::string(plugin.GetResult(nullptr)).find("Total\t 0\t 0"), std::string::npos);
 }
 
 TEST_F(ContactStore, ResetEmptiesTheLogAndStartsTheToolOnce) {
