@@ -94,6 +94,8 @@ std::string_view Unquoted(std::string_view value) {
 std::string ReadProfileValue(std::string_view file, std::string_view section,
                              std::string_view key, std::string_view fallback) {
   const Place place = Find(Lines(file), section, key);
+  // Windows strips a default's trailing blanks too.
+  fallback.remove_suffix(fallback.size() - (fallback.find_last_not_of(' ') + 1));
   const std::string_view value = place.keyFound ? Unquoted(place.value) : fallback;
   return std::string(value.substr(0, kValueLimit));
 }
