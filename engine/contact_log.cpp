@@ -5,53 +5,65 @@
 namespace kovra {
 namespace {
 
-// Unambiguous for any texts: each is preceded by its length.
-std::string StationKey(std::string_view call, std::string_view mode, std::string_view band) {
-  std::string key;
-  for (std::string_view part : {call, mode, band}) {
-    key.append(std::to_string(part.size())).append(":").append(part);
-  }
-  return key;
-}
-
 void Mix(std::size_t& seed, std::size_t value) {
   seed ^= value + 0x9e3779b97f4a7c15ull + (seed << 6) + (seed >> 2);
 }
 
+std::size_t HashTexts(std::initializer_list<const std::string*> texts) {
+  std::size_t seed = 0;
+  for (const std::string* text : texts) Mix(seed, std::hash<std::string>()(*text));
+  return seed;
+}
+
 }  // namespace
 
-std::size_t ContactLog::ContentHash::operator()(const Contact* c) const {
-  const std::hash<std::string> text;
-  std::size_t seed = std::hash<uint32_t>()(c->freqKHz);
-  // 0.0 and -0.0 are the same day count; NaN never equals anything, so any hash will do.
-  Mix(seed, std::hash<double>()(c->time.value == 0.0 ? 0.0 : c->time.value));
-  Mix(seed, std::hash<int32_t>()(c->time.status));
-  for (const std::string* s : {&c->call, &c->band, &c->mode, &c->exchgRcvd, &c->exchgSent,
-                               &c->rstRcvd, &c->rstSent, &c->prefix, &c->extra}) {
-    Mix(seed, text(*s));
-  }
+std::size_t ContactLog::ContentHash::operator()(const Entry* e) const {
+  const Contact& c = e->contact;
+  std::size_t seed = HashTexts({&c.call, &c.band, &c.mode, &c.exchgRcvd, &c.exchgSent,
+                                &c.rstRcvd, &c.rstSent, &c.prefix, &c.extra});
+  Mix(seed, c.freqKHz);
+  // 0.0 and -0.0 are the same day count; NaN equals nothing, so any hash will do.
+  Mix(seed, std::hash<double>()(c.time.value == 0.0 ? 0.0 : c.time.value));
+  Mix(seed, std::size_t(c.time.status));
   return seed;  // maCall and regionCode follow from the fields above
 }
 
+std::size_t ContactLog::StationHash::operator()(const Entry* e) const {
+  return HashTexts({&e->contact.call, &e->contact.mode, &e->contact.band});
+}
+
+bool ContactLog::StationEqual::operator()(const Entry* a, const Entry* b) const {
+  return a->contact.call == b->contact.call && a->contact.mode == b->contact.mode &&
+         a->contact.band == b->contact.band;
+}
+
 bool ContactLog::Add(Contact contact) {
-  if (identical_.count(&contact)) return false;
-  contacts_.push_back(std::move(contact));
-  const Stored::const_iterator stored = std::prev(contacts_.end());
-  identical_.insert(&*stored);
-  stations_[StationKey(stored->call, stored->mode, stored->band)].push_back(stored);
-  Count(*stored, +1);
+  entries_.push_back({std::move(contact), {}, nullptr, nullptr});
+  Entry* e = &entries_.back();
+  if (!identical_.insert(e).second) {
+    entries_.pop_back();
+    return false;
+  }
+  e->self = std::prev(entries_.end());
+  const auto [station, first] = stations_.insert(e);
+  Entry* earliest = *station;
+  if (!first) earliest->lastOfStation->nextOfStation = e;
+  earliest->lastOfStation = e;
+  Count(e->contact, +1);
   return true;
 }
 
 bool ContactLog::RemoveFirst(std::string_view call, std::string_view mode, std::string_view band) {
-  const auto station = stations_.find(StationKey(call, mode, band));
-  if (station == stations_.end()) return false;
-  const Stored::const_iterator earliest = station->second.front();
-  station->second.pop_front();
-  if (station->second.empty()) stations_.erase(station);
-  identical_.erase(&*earliest);
-  Count(*earliest, -1);
-  contacts_.erase(earliest);
+  Entry* earliest = Earliest(call, mode, band);
+  if (!earliest) return false;
+  stations_.erase(earliest);
+  if (Entry* next = earliest->nextOfStation) {
+    next->lastOfStation = earliest->lastOfStation;
+    stations_.insert(next);
+  }
+  identical_.erase(earliest);
+  Count(earliest->contact, -1);
+  entries_.erase(earliest->self);
   return true;
 }
 
@@ -61,13 +73,17 @@ void ContactLog::Clear() {
   maCalls_.clear();
   regionCodes_.clear();
   countedByBand_.clear();
-  contacts_.clear();
+  entries_.clear();
 }
 
-const ContactLog::Station* ContactLog::Find(std::string_view call, std::string_view mode,
-                                            std::string_view band) const {
-  const auto station = stations_.find(StationKey(call, mode, band));
-  return station == stations_.end() ? nullptr : &station->second;
+ContactLog::Entry* ContactLog::Earliest(std::string_view call, std::string_view mode,
+                                        std::string_view band) const {
+  Entry probe;
+  probe.contact.call = call;
+  probe.contact.mode = mode;
+  probe.contact.band = band;
+  const auto station = stations_.find(&probe);
+  return station == stations_.end() ? nullptr : *station;
 }
 
 int ContactLog::CountedOnBand(std::string_view band) const {

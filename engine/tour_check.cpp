@@ -29,10 +29,9 @@ std::string RefusalMessage(std::string_view call) {
 
 Verdict JudgeCall(const ContactLog& log, const CallCheck& check, Platform& platform) {
   std::optional<UtcTime> now;
-  if (const ContactLog::Station* station = log.Find(check.call, check.mode, check.band)) {
-    for (const auto& c : *station) {
-      if (InCurrentTour(*c, now, platform)) return Verdict::Repeat;
-    }
+  if (log.AnyOfStation(check.call, check.mode, check.band,
+                       [&](const Contact& c) { return InCurrentTour(c, now, platform); })) {
+    return Verdict::Repeat;
   }
   if (!check.prefix) return Verdict::NoPrefix;
   if (!IsHomePrefix(*check.prefix)) return Verdict::Accepted;

@@ -5,15 +5,11 @@
 namespace kovra {
 namespace {
 
-std::string PadRight(std::string_view text, std::size_t width) {
-  std::string out(text);
-  if (out.size() < width) out.append(width - out.size(), ' ');
-  return out;
-}
-
-std::string PadLeft(std::string_view text, std::size_t width) {
-  return text.size() >= width ? std::string(text)
-                              : std::string(width - text.size(), ' ') + std::string(text);
+void AppendPadded(std::string& out, std::string_view text, std::size_t width, bool left) {
+  const std::size_t fill = text.size() < width ? width - text.size() : 0;
+  if (!left) out.append(text);
+  out.append(fill, ' ');
+  if (left) out.append(text);
 }
 
 std::string Header(const StationSettings& s, int claimedScore) {
@@ -56,19 +52,35 @@ std::string CabrilloDateTime(const OleDate& time) {
 }
 
 void AddQsoLine(StationSettings& s, const QsoFields& q) {
-  std::string line = "QSO: " + PadLeft(std::to_string(q.freqKHz), 5) + ' ' +
-                     PadLeft(q.modeCode, 2) + ' ' + CabrilloDateTime(q.time) + ' ' +
-                     PadRight(s.callsign, 13) + ' ' + PadRight(q.rstSent, 3) + ' ' +
-                     PadRight(q.exchgSent, 6) + ' ' + PadRight(q.call, 13) + ' ' +
-                     PadRight(q.rstRcvd, 3) + ' ';
-  line.append(q.exchgRcvd).append("\r\n");
+  // "QSO: %5i %2s %s %-13s %-3s %-6s %-13s %-3s %s\r\n", built without a format
+  // so that no text is cut, however long.
+  std::string line = "QSO: ";
+  line.reserve(96 + s.callsign.size() + q.call.size() + q.exchgRcvd.size());
+  AppendPadded(line, std::to_string(q.freqKHz), 5, true);
+  line += ' ';
+  AppendPadded(line, q.modeCode, 2, true);
+  line.append(" ").append(CabrilloDateTime(q.time)).append(" ");
+  AppendPadded(line, s.callsign, 13, false);
+  line += ' ';
+  AppendPadded(line, q.rstSent, 3, false);
+  line += ' ';
+  AppendPadded(line, q.exchgSent, 6, false);
+  line += ' ';
+  AppendPadded(line, q.call, 13, false);
+  line += ' ';
+  AppendPadded(line, q.rstRcvd, 3, false);
+  line.append(" ").append(q.exchgRcvd).append("\r\n");
   s.qsoLines.push_back(std::move(line));
 }
 
 std::string WriteCabrilloLog(StationSettings& s, int claimedScore, Platform& platform) {
   const std::string fileName = s.logBaseName + ".cbr";
   std::string bytes = Header(s, claimedScore);
-  if (const auto extra = platform.ReadFile("cabrillo.ini")) bytes += *extra;
+  const auto extra = platform.ReadFile("cabrillo.ini");
+  std::size_t size = bytes.size() + (extra ? extra->size() : 0) + 16;
+  for (const std::string& line : s.qsoLines) size += line.size();
+  bytes.reserve(size);
+  if (extra) bytes += *extra;
   for (const std::string& line : s.qsoLines) bytes += line;
   bytes += "END-OF-LOG:\r\n";
   s.qsoLines.clear();
