@@ -13,7 +13,7 @@ fi
 
 for p in cmake g++ make googletest libgtest-dev libbenchmark-dev clang libclang-rt-14-dev \
          g++-mingw-w64-i686-posix mingw-w64-i686-dev \
-         wine wine32:i386 xvfb xauth locales imagemagick; do
+         wine wine32:i386 fonts-wine xvfb xauth locales imagemagick; do
   have "$p" || need+=("$p")
 done
 

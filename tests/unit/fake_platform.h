@@ -56,7 +56,8 @@ class FakePlatform : public Platform {
   void ShowMessage(const MessageBoxRequest& request) override { messages.push_back(request); }
   std::string ReadProfileString(const std::string& section, const std::string& key,
                                 const std::string& fallback, const std::string& file) override {
-    return ReadProfileValue(files[file], section, key, fallback);
+    const auto it = files.find(file);
+    return ReadProfileValue(it == files.end() ? "" : it->second, section, key, fallback);
   }
   bool WriteProfileString(const std::string& section, const std::string& key,
                           const std::string& value, const std::string& file) override {
