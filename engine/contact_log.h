@@ -79,7 +79,10 @@ class ContactLog {
     std::size_t operator()(const Entry* e) const;
   };
   struct ContentEqual {
-    bool operator()(const Entry* a, const Entry* b) const { return a->contact == b->contact; }
+    // An entry matches itself even when its NaN time equals nothing, so it can be erased.
+    bool operator()(const Entry* a, const Entry* b) const {
+      return a == b || a->contact == b->contact;
+    }
   };
   struct StationHash {
     std::size_t operator()(const Entry* e) const;

@@ -1,3 +1,5 @@
+#include <limits>
+
 #include "tests/unit/plugin_fixture.h"
 
 namespace kovra::test {
@@ -86,6 +88,19 @@ TEST_F(ContactStore, RemovalAndResetKeepTheIndexesExact) {
   plugin.ResetStats(0, "RK3A", At(12, 0));
   EXPECT_EQ(plugin.CheckCall({"UA3ABC", "BPSK63", "UA", "SP", "20"}, message), 2);
   EXPECT_NE(std::string(plugin.GetResult(nullptr)).find("Total\t 0\t 0"), std::string::npos);
+}
+
+TEST_F(ContactStore, AContactEqualToNothingIsStoredEachTimeAndRemovedCleanly) {
+  // A NaN day count makes a contact unequal even to itself.
+  const OleDate nan{std::numeric_limits<double>::quiet_NaN(), OleDate::Valid};
+  Add("UA3ABC", "20", "001 MA", "UA", nan);
+  Add("UA3ABC", "20", "001 MA", "UA", nan);
+  EXPECT_EQ(plugin.log().size(), 2u);
+  plugin.RemoveData("UA3ABC", "BPSK63", "002", "001", "20");
+  plugin.RemoveData("UA3ABC", "BPSK63", "002", "001", "20");
+  EXPECT_EQ(plugin.log().size(), 0u);
+  Add("UA3ABC", "20", "001 MA", "UA", nan);  // meets no removed contact in the index
+  EXPECT_EQ(plugin.log().size(), 1u);
 }
 
 TEST_F(ContactStore, ResetEmptiesTheLogAndStartsTheToolOnce) {
