@@ -1,0 +1,23 @@
+#pragma once
+#include <string>
+#include <vector>
+
+#include "platform/platform.h"
+
+namespace kovra::model {
+
+// The log-header record, with the Cabrillo file's base name and the QSO lines.
+struct ModelSettings {
+  std::string callsign, name, address, claimed, contest, email, club, soapbox, operators;
+  std::string categoryOperator, categoryBand, categoryPower, categoryOverlay, location;
+  std::string logBaseName;
+  std::vector<std::string> qsoLines;
+};
+
+std::string ReplaceAll(const std::string& text, const std::string& search,
+                       const std::string& replacement);
+
+// The settings step: loads the file, runs the form, saves on OK. 1 on OK, else 0.
+int EditStationSettings(ModelSettings& s, const std::string& callsign, Platform& platform);
+
+}  // namespace kovra::model
