@@ -1,0 +1,97 @@
+#include "tools/qso_mapping.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace kovra::replay {
+namespace {
+
+QsoContact Map(std::vector<std::pair<std::string, std::string>> fields, bool ended = true) {
+  AdifRecord record;
+  record.number = 7;
+  record.ended = ended;
+  for (auto& [name, value] : fields) record.fields.push_back({name, value});
+  return MapRecord(record);
+}
+
+std::string Notes(const QsoContact& c) {
+  std::string all;
+  for (const std::string& note : c.notes) all += note + "|";
+  return all;
+}
+
+TEST(QsoMapping, RecordAsTheHostReportsIt) {
+  const QsoContact c = Map({{"CALL", "UA3ABC"}, {"QSO_DATE", "20261205"}, {"TIME_ON", "122130"},
+                            {"BAND", "80m"}, {"FREQ", "3.5805"}, {"MODE", "PSK"},
+                            {"SUBMODE", "BPSK63"}, {"RST_SENT", "599"}, {"RST_RCVD", "589"},
+                            {"STX_STRING", "012 MO"}, {"SRX_STRING", "005MA"}, {"DXCC", "126"}});
+  const host::ContactArgs a = c.Args();
+  EXPECT_EQ(a.call, c.call.c_str());
+  EXPECT_STREQ(a.call, "UA3ABC");
+  EXPECT_EQ(a.time.value, MakeOleDate(2026, 12, 5, 12, 21, 30).value);
+  EXPECT_EQ(a.time.status, OleDate::Valid);
+  EXPECT_EQ(a.freqHz, 3580500u);
+  EXPECT_EQ(std::string(a.band) + a.mode + a.rstSent + a.rstRcvd, "80BPSK63599589");
+  EXPECT_EQ(std::string(a.exchgSent) + "|" + a.exchgRcvd + "|" + a.prefix + "|" + a.extra,
+            "012 MO|005MA|UA2|");
+  EXPECT_EQ(c.record, 7);
+  EXPECT_EQ(Notes(c), "");
+}
+
+TEST(QsoMapping, MissingOrMalformedTimeIsSentAsInvalidWithANote) {
+  EXPECT_EQ(Map({{"QSO_DATE", "20280229"}, {"TIME_ON", "0000"}}).time.status, OleDate::Valid);
+  for (const char* date : {"2026125", "202612051", "20261305", "20261200", "20270229", "00991231",
+                           "2026-12-", ""}) {
+    EXPECT_EQ(Map({{"QSO_DATE", date}, {"TIME_ON", "1358"}}).time.status, OleDate::Invalid) << date;
+  }
+  for (const char* time : {"2400", "1260", "123060", "135", "13580", "1358590", "13:5"}) {
+    EXPECT_EQ(Map({{"QSO_DATE", "20261205"}, {"TIME_ON", time}}).time.status, OleDate::Invalid)
+        << time;
+  }
+  const QsoContact noTime = Map({{"CALL", "R3AA"}, {"QSO_DATE", "20261205"}, {"BAND", "40m"}});
+  EXPECT_EQ(noTime.time.status, OleDate::Invalid);
+  EXPECT_EQ(Notes(noTime), "no valid QSO_DATE and TIME_ON; the time is sent as invalid|");
+}
+
+TEST(QsoMapping, BandFromBandElseFrequencyAndBadFrequencyIsZero) {
+  EXPECT_EQ(Map({{"BAND", "40M"}, {"FREQ", "14.07"}}).band, "40");
+  EXPECT_EQ(Map({{"BAND", ""}, {"FREQ", "7.0402"}}).band, "40");
+  const QsoContact bad = Map({{"FREQ", "14,0705"}, {"BAND", "20m"}});
+  EXPECT_EQ(bad.freqHz, 0u);
+  EXPECT_EQ(bad.band, "20");
+  EXPECT_NE(Notes(bad).find("FREQ \"14,0705\""), std::string::npos);
+  const QsoContact none = Map({{"FREQ", "5.0"}});
+  EXPECT_EQ(none.band, "");
+  EXPECT_NE(Notes(none).find("band left empty"), std::string::npos);
+}
+
+TEST(QsoMapping, ModeAndExchangesFromTheirFirstNonEmptyField) {
+  EXPECT_EQ(Map({{"MODE", "CW"}, {"SUBMODE", ""}}).mode, "CW");
+  const struct { std::vector<std::pair<std::string, std::string>> fields; const char *sent, *rcvd; }
+      cases[] = {
+          {{{"STX_STRING", "001MO"}, {"STX", "9"}, {"SRX_STRING", "005 MA"}, {"SRX", "9"}},
+           "001MO", "005 MA"},
+          {{{"STX", "5"}, {"SRX", "7"}, {"STATE", "MA"}}, "005", "007 MA"},
+          {{{"STX_STRING", ""}, {"STX", "42"}, {"SRX", "12"}}, "042", "012"},
+          {{{"STX", "1234"}, {"SRX", "123"}, {"STATE", "SP"}}, "1234", "123 SP"},
+          {{{"STX", "A1"}, {"STATE", "MA"}}, "A1", ""},
+      };
+  for (const auto& c : cases) {
+    const QsoContact q = Map(c.fields);
+    EXPECT_EQ(q.exchgSent + "|" + q.exchgRcvd, std::string(c.sent) + "|" + c.rcvd);
+  }
+}
+
+TEST(QsoMapping, RecordWithoutCallOrCutOffIsKeptWithNotes) {
+  const QsoContact c = Map({{"FREQ", "7.04"}, {"QSO_DATE", "20261205"}, {"TIME_ON", "1246"}},
+                           false);
+  EXPECT_EQ(c.call + c.prefix, "");
+  EXPECT_EQ(Notes(c),
+            "no CALL; replayed with an empty call|the file ends before this record's <EOR>|");
+}
+
+}  // namespace
+}  // namespace kovra::replay

@@ -1,0 +1,22 @@
+#pragma once
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace kovra::replay {
+
+// ADIF's FREQ (MHz) in Hz, read digit by digit so that 14.0705 gives exactly
+// 14070500; digits below 1 Hz are dropped. Nothing when the text is not a plain
+// decimal number or the frequency does not fit the host's 32-bit Hz.
+std::optional<uint32_t> ParseFreqMHz(std::string_view text);
+
+// ADIF's BAND as the host names it: metre bands without their unit ("20m" gives
+// "20"); centimetre and millimetre bands keep theirs, so "70cm" is not 70 m.
+std::string BandFromAdif(std::string_view band);
+
+// The amateur band holding the frequency, named as BandFromAdif names it;
+// empty outside every band.
+std::string BandOfFrequency(uint32_t hz);
+
+}  // namespace kovra::replay
