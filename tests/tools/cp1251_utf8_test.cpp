@@ -1,0 +1,16 @@
+#include "tools/cp1251_utf8.h"
+
+#include <gtest/gtest.h>
+
+namespace kovra::replay {
+namespace {
+
+TEST(Cp1251Utf8, AsciiNulCyrillicSignsAndTheUnassignedByte) {
+  EXPECT_EQ(Cp1251ToUtf8(std::string_view("Band\t\r\n\0", 8)), std::string("Band\t\r\n\0", 8));
+  EXPECT_EQ(Cp1251ToUtf8("\xC2 \xCE\xC4\xCD\xCE\xCC \xE8 \xC0\xFF\xE0\xDF"), "В ОДНОМ и АяаЯ");
+  EXPECT_EQ(Cp1251ToUtf8("\xA8\xB8\x80\x88\xB9\xA0"), "ЁёЂ€№\u00A0");
+  EXPECT_EQ(Cp1251ToUtf8("a\x98z"), "a\uFFFDz");
+}
+
+}  // namespace
+}  // namespace kovra::replay

@@ -1,0 +1,10 @@
+#pragma once
+#include <string>
+#include <string_view>
+
+namespace kovra::replay {
+
+// Code page 1251 text as UTF-8; the one unassigned byte (0x98) becomes U+FFFD.
+std::string Cp1251ToUtf8(std::string_view text);
+
+}  // namespace kovra::replay
