@@ -1,0 +1,9 @@
+#pragma once
+#include "tools/plugin_calls.h"
+
+namespace kovra::replay {
+
+// The plug-in's exports as linked into a native build (kovra_native).
+host::PluginCalls NativePluginCalls();
+
+}  // namespace kovra::replay

@@ -1,0 +1,26 @@
+#pragma once
+#include <cstdio>
+#include <string>
+
+#include "tools/plugin_calls.h"
+#include "tools/replay_options.h"
+
+namespace kovra::replay {
+
+// Where the plug-in comes from: the DLL on Windows, the linked exports natively.
+class PluginSource {
+ public:
+  virtual ~PluginSource() = default;
+  // Makes the calls usable and sets up the answers to the modal windows; false
+  // with the reason when the plug-in cannot be used.
+  virtual bool Open(const ReplayOptions& options, host::PluginCalls& calls,
+                    std::string& error) = 0;
+  virtual void Close() = 0;
+};
+
+// The whole program. Exit status 0 when replayed, 1 when the plug-in cannot be
+// used, 2 for a bad command line or a bad log (then nothing is written).
+int ReplayMain(int argc, const char* const* argv, PluginSource& source, std::FILE* out,
+               std::FILE* err);
+
+}  // namespace kovra::replay
