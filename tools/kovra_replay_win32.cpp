@@ -1,0 +1,89 @@
+// kovra-replay: loads KOVRA.dll as the host does and replays an ADIF log through it.
+#include <windows.h>
+
+#include <fcntl.h>
+#include <io.h>
+
+#include <atomic>
+#include <cstdio>
+#include <string>
+#include <thread>
+
+#include "tools/plugin_loader_win32.h"
+#include "tools/replay_main.h"
+
+namespace {
+
+using kovra::replay::ReplayOptions;
+
+std::string BesideProgram(const char* name) {
+  char path[MAX_PATH] = {};
+  const DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
+  std::string dir(path, n < MAX_PATH ? n : 0);
+  const std::size_t slash = dir.find_last_of("\\/");
+  dir.resize(slash == std::string::npos ? 0 : slash + 1);
+  return dir + name;
+}
+
+// The settings form and the "Output" box: dialog-class windows that the
+// replaying thread shows once they are visible (then their lists are filled).
+BOOL CALLBACK MatchModal(HWND window, LPARAM found) {
+  char cls[16] = {}, caption[16] = {};
+  GetClassNameA(window, cls, sizeof cls);
+  GetWindowTextA(window, caption, sizeof caption);
+  const std::string title = caption;
+  if (std::string(cls) != "#32770" || !IsWindowVisible(window)) return TRUE;
+  if (title != "Velmora" && title != "Output") return TRUE;
+  *reinterpret_cast<HWND*>(found) = window;
+  return FALSE;
+}
+
+class DllPlugin : public kovra::replay::PluginSource {
+ public:
+  bool Open(const ReplayOptions& options, kovra::host::PluginCalls& calls,
+            std::string& error) override {
+    const std::string path =
+        options.pluginPath.empty() ? BesideProgram("KOVRA.dll") : options.pluginPath;
+    if (!kovra::host::LoadPlugin(path, plugin_, error)) return false;
+    calls = plugin_.calls;
+    if (options.confirm) confirmer_ = std::thread(&DllPlugin::Confirm, this, GetCurrentThreadId());
+    return true;
+  }
+
+  void Close() override {
+    stop_ = true;
+    if (confirmer_.joinable()) confirmer_.join();
+    kovra::host::UnloadPlugin(plugin_);
+  }
+
+ private:
+  // Plays the operator who presses OK, as often as the plug-in asks.
+  void Confirm(DWORD replayThread) {
+    while (!stop_) {
+      HWND window = nullptr;
+      EnumThreadWindows(replayThread, MatchModal, reinterpret_cast<LPARAM>(&window));
+      if (window) {
+        PostMessageA(window, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(GetDlgItem(window, IDOK)));
+        for (int i = 0; i < 100 && !stop_ && IsWindow(window) && IsWindowVisible(window); ++i) {
+          Sleep(20);
+        }
+      }
+      Sleep(20);
+    }
+  }
+
+  kovra::host::LoadedPlugin plugin_;
+  std::thread confirmer_;
+  std::atomic<bool> stop_{false};
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // The report is UTF-8 and must reach a file or pipe byte for byte.
+  SetConsoleOutputCP(CP_UTF8);
+  _setmode(_fileno(stdout), _O_BINARY);
+  DllPlugin plugin;
+  return kovra::replay::ReplayMain(argc, argv, plugin, stdout, stderr);
+}
