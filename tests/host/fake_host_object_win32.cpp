@@ -33,6 +33,16 @@ void UnregisterHostProgId() {
 FakeHostObject::FakeHostObject() {
   RegisterHostProgId();
   RegisterActiveObject(this, kFakeHostClsid, ACTIVEOBJECT_STRONG, &cookie_);
+  // A fresh prefix starts its object table service on first use: wait until our
+  // own registration can be found, so the plug-in meets a host that is ready.
+  for (int i = 0; i < 300; ++i) {
+    IUnknown* found = nullptr;
+    if (SUCCEEDED(GetActiveObject(kFakeHostClsid, nullptr, &found)) && found) {
+      found->Release();
+      return;
+    }
+    Sleep(100);
+  }
 }
 
 FakeHostObject::~FakeHostObject() { Revoke(); }

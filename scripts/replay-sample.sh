@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# The main job: builds KOVRA.dll and the host simulator, then replays a contest log
+# through the real DLL under Wine, as the host would drive it, with the Cabrillo
+# report. The settings form and the "Output" box are confirmed automatically.
+#   scripts/replay-sample.sh [LOG.adi] [kovra-replay options...]
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+log="${1:-$root/examples/sample.adi}"
+shift $(( $# > 0 ? 1 : 0 ))
+
+bash "$root/scripts/install-deps.sh"
+cmake -S "$root" -B "$root/build/win32" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" \
+  -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build "$root/build/win32" -j2 --target KOVRA kovra-replay >/dev/null
+
+trap 'bash "$root/scripts/stop-wine.sh"' EXIT
+"$root/tests/host/wine-run.sh" "$root/build/win32/bin/kovra-replay.exe" --report --confirm "$@" "$log"
