@@ -9,6 +9,7 @@
 
 #include "bench/bench_contacts.h"
 #include "platform/platform_posix.h"
+#include "tests/model/reference_model.h"
 
 namespace kovra::bench {
 namespace {
@@ -39,6 +40,24 @@ struct Engine {
   }
   int Check(const GeneratedContact& c, char* message) {
     return plugin->CheckCall({c.call, c.mode, std::string_view(c.prefix), "MA", c.band}, message);
+  }
+  const char* Result(int* score) { return plugin->GetResult(score); }
+};
+
+// The literal reference model on the same inputs, for the ratio.
+struct Model {
+  std::unique_ptr<model::ReferenceModel> plugin = std::make_unique<model::ReferenceModel>(Platform());
+
+  void Reset(int reportFlag) { plugin->ResetStats(reportFlag, "RK3A", MakeOleDate(2026, 12, 8, 0, 0, 0)); }
+  void Add(const GeneratedContact& c) {
+    plugin->AddData({c.call, c.mode, "599", "599", "001 MA", c.exchgRcvd, c.prefix, "", c.band,
+                     c.time, c.freqHz});
+  }
+  int Remove(const GeneratedContact& c) {
+    return plugin->RemoveData(c.call, c.mode, "001", "001", c.band);
+  }
+  int Check(const GeneratedContact& c, char* message) {
+    return plugin->CheckCall({c.call, c.mode, c.prefix, "MA", c.band}, message);
   }
   const char* Result(int* score) { return plugin->GetResult(score); }
 };
@@ -120,6 +139,11 @@ BENCHMARK_TEMPLATE(BM_CheckCall, Engine)->Apply(Sizes)->Unit(benchmark::kNanosec
 BENCHMARK_TEMPLATE(BM_RemoveAndAddBack, Engine)->Apply(Sizes)->Unit(benchmark::kNanosecond);
 BENCHMARK_TEMPLATE(BM_Result, Engine)->Apply(SizesWithReport);
 BENCHMARK_TEMPLATE(BM_ReFeedAndCabrillo, Engine)->Apply(Sizes)->Unit(benchmark::kMillisecond);
+BENCHMARK_TEMPLATE(BM_ReFeed, Model)->Apply(Sizes)->Iterations(1);
+BENCHMARK_TEMPLATE(BM_CheckCall, Model)->Apply(Sizes)->Unit(benchmark::kNanosecond);
+BENCHMARK_TEMPLATE(BM_RemoveAndAddBack, Model)->Apply(Sizes)->Unit(benchmark::kNanosecond);
+BENCHMARK_TEMPLATE(BM_Result, Model)->Apply(SizesWithReport);
+BENCHMARK_TEMPLATE(BM_ReFeedAndCabrillo, Model)->Apply(Sizes)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 }  // namespace
 }  // namespace kovra::bench
