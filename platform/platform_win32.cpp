@@ -13,7 +13,11 @@ namespace {
 
 constexpr DWORD kProfileBuffer = 10000;
 
+// Windows never replaces a read-only file, whoever asks; Wine run as root
+// does, so the operator's protection is kept here explicitly.
 bool MoveOver(const char* from, const char* to) {
+  const DWORD target = GetFileAttributesA(to);
+  if (target != INVALID_FILE_ATTRIBUTES && (target & FILE_ATTRIBUTE_READONLY)) return false;
   return MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 }
 
