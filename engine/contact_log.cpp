@@ -9,81 +9,109 @@ void Mix(std::size_t& seed, std::size_t value) {
   seed ^= value + 0x9e3779b97f4a7c15ull + (seed << 6) + (seed >> 2);
 }
 
-std::size_t HashTexts(std::initializer_list<const std::string*> texts) {
+uint32_t Fold(std::size_t seed) { return uint32_t(seed ^ (uint64_t(seed) >> 32)); }
+
+std::size_t HashTexts(std::initializer_list<std::string_view> texts) {
   std::size_t seed = 0;
-  for (const std::string* text : texts) Mix(seed, std::hash<std::string>()(*text));
+  for (const std::string_view text : texts) Mix(seed, std::hash<std::string_view>()(text));
   return seed;
 }
 
-}  // namespace
+uint32_t StationHash(std::string_view call, std::string_view mode, std::string_view band) {
+  return Fold(HashTexts({call, mode, band}));
+}
 
-std::size_t ContactLog::ContentHash::operator()(const Entry* e) const {
-  const Contact& c = e->contact;
-  std::size_t seed = HashTexts({&c.call, &c.band, &c.mode, &c.exchgRcvd, &c.exchgSent,
-                                &c.rstRcvd, &c.rstSent, &c.prefix, &c.extra});
+uint32_t ContentHash(const Contact& c) {
+  std::size_t seed = HashTexts({c.call, c.band, c.mode, c.exchgRcvd, c.exchgSent, c.rstRcvd,
+                                c.rstSent, c.prefix, c.extra});
   Mix(seed, c.freqKHz);
   // 0.0 and -0.0 are the same day count; NaN equals nothing, so any hash will do.
   Mix(seed, std::hash<double>()(c.time.value == 0.0 ? 0.0 : c.time.value));
   Mix(seed, std::size_t(c.time.status));
-  return seed;  // maCall and regionCode follow from the fields above
+  return Fold(seed);  // maCall and regionCode follow from the fields above
 }
 
-std::size_t ContactLog::StationHash::operator()(const Entry* e) const {
-  return HashTexts({&e->contact.call, &e->contact.mode, &e->contact.band});
+bool SameStation(const Contact& c, std::string_view call, std::string_view mode,
+                 std::string_view band) {
+  return c.call == call && c.mode == mode && c.band == band;
 }
 
-bool ContactLog::StationEqual::operator()(const Entry* a, const Entry* b) const {
-  return a->contact.call == b->contact.call && a->contact.mode == b->contact.mode &&
-         a->contact.band == b->contact.band;
-}
+}  // namespace
 
 bool ContactLog::Add(Contact contact) {
-  entries_.push_back({std::move(contact), {}, nullptr, nullptr});
-  Entry* e = &entries_.back();
-  if (!identical_.insert(e).second) {
-    entries_.pop_back();
-    return false;
-  }
-  e->self = std::prev(entries_.end());
-  const auto [station, first] = stations_.insert(e);
-  Entry* earliest = *station;
-  if (!first) earliest->lastOfStation->nextOfStation = e;
-  earliest->lastOfStation = e;
-  Count(e->contact, +1);
+  const uint32_t hash = ContentHash(contact);
+  const auto same = [&](uint32_t i) { return entries_[i].contact == contact; };
+  if (identical_.Find(hash, same) != HashIndex::kNone) return false;
+  const auto index = uint32_t(entries_.size());
+  entries_.push_back({std::move(contact), hash});
+  identical_.Insert(hash, index);
+  LinkToStation(index);
+  Count(entries_[index].contact, +1);
   return true;
+}
+
+void ContactLog::LinkToStation(uint32_t index) {
+  Entry& e = entries_[index];
+  e.stationHash = StationHash(e.contact.call, e.contact.mode, e.contact.band);
+  e.nextOfStation = HashIndex::kNone;
+  const uint32_t earliest = Earliest(e.contact.call, e.contact.mode, e.contact.band);
+  if (earliest == HashIndex::kNone) {
+    stations_.Insert(e.stationHash, index);
+    e.lastOfStation = index;
+  } else {
+    entries_[entries_[earliest].lastOfStation].nextOfStation = index;
+    entries_[earliest].lastOfStation = index;
+  }
 }
 
 bool ContactLog::RemoveFirst(std::string_view call, std::string_view mode, std::string_view band) {
-  Entry* earliest = Earliest(call, mode, band);
-  if (!earliest) return false;
-  stations_.erase(earliest);
-  if (Entry* next = earliest->nextOfStation) {
-    next->lastOfStation = earliest->lastOfStation;
-    stations_.insert(next);
+  const uint32_t index = Earliest(call, mode, band);
+  if (index == HashIndex::kNone) return false;
+  Entry& e = entries_[index];
+  stations_.Erase(e.stationHash, index);
+  if (e.nextOfStation != HashIndex::kNone) {
+    entries_[e.nextOfStation].lastOfStation = e.lastOfStation;
+    stations_.Insert(e.stationHash, e.nextOfStation);
   }
-  identical_.erase(earliest);
-  Count(earliest->contact, -1);
-  entries_.erase(earliest->self);
+  identical_.Erase(e.contentHash, index);
+  Count(e.contact, -1);
+  e.removed = true;
+  if (++removed_ > size()) Compact();
   return true;
 }
 
+// Renumbers the living entries, so the indexes are built again.
+void ContactLog::Compact() {
+  std::vector<Entry> living;
+  living.reserve(size());
+  for (Entry& e : entries_) {
+    if (!e.removed) living.push_back(std::move(e));
+  }
+  entries_.swap(living);
+  removed_ = 0;
+  identical_.Clear();
+  stations_.Clear();
+  for (uint32_t i = 0; i < entries_.size(); ++i) {
+    identical_.Insert(entries_[i].contentHash, i);
+    LinkToStation(i);
+  }
+}
+
 void ContactLog::Clear() {
-  identical_.clear();
-  stations_.clear();
+  identical_.Clear();
+  stations_.Clear();
   maCalls_.clear();
   regionCodes_.clear();
   countedByBand_.clear();
   entries_.clear();
+  removed_ = 0;
 }
 
-ContactLog::Entry* ContactLog::Earliest(std::string_view call, std::string_view mode,
-                                        std::string_view band) const {
-  Entry probe;
-  probe.contact.call = call;
-  probe.contact.mode = mode;
-  probe.contact.band = band;
-  const auto station = stations_.find(&probe);
-  return station == stations_.end() ? nullptr : *station;
+uint32_t ContactLog::Earliest(std::string_view call, std::string_view mode,
+                              std::string_view band) const {
+  return stations_.Find(StationHash(call, mode, band), [&](uint32_t i) {
+    return SameStation(entries_[i].contact, call, mode, band);
+  });
 }
 
 int ContactLog::CountedOnBand(std::string_view band) const {

@@ -1,26 +1,30 @@
 #pragma once
 #include <cstddef>
+#include <cstdint>
 #include <iterator>
-#include <list>
 #include <string>
 #include <string_view>
 #include <unordered_map>
-#include <unordered_set>
+#include <vector>
 
 #include "engine/contact.h"
+#include "engine/hash_index.h"
 
 namespace kovra {
 
 // The contacts in the order the host reported them, indexed so that no call
 // has to scan the whole log: the identical-contact test, each station's
 // contacts (call, mode, band) earliest first, the home regions and the counted
-// contacts per band.
+// contacts per band. Contacts sit side by side in one array; a removed one is
+// only marked until the dead outnumber the living.
 class ContactLog {
   struct Entry {
     Contact contact;
-    std::list<Entry>::iterator self;
-    Entry* nextOfStation = nullptr;
-    Entry* lastOfStation = nullptr;  // kept up to date in the station's earliest entry
+    uint32_t contentHash = 0;
+    uint32_t stationHash = 0;
+    uint32_t nextOfStation = HashIndex::kNone;
+    uint32_t lastOfStation = HashIndex::kNone;  // kept up to date in the station's earliest entry
+    bool removed = false;
   };
 
  public:
@@ -32,15 +36,19 @@ class ContactLog {
     using pointer = const Contact*;
     using reference = const Contact&;
 
-    explicit const_iterator(std::list<Entry>::const_iterator it) : it_(it) {}
-    const Contact& operator*() const { return it_->contact; }
-    const Contact* operator->() const { return &it_->contact; }
-    const_iterator& operator++() { return ++it_, *this; }
-    bool operator==(const const_iterator& o) const { return it_ == o.it_; }
-    bool operator!=(const const_iterator& o) const { return it_ != o.it_; }
+    const_iterator(const Entry* at, const Entry* end) : at_(at), end_(end) { SkipRemoved(); }
+    const Contact& operator*() const { return at_->contact; }
+    const Contact* operator->() const { return &at_->contact; }
+    const_iterator& operator++() { return ++at_, SkipRemoved(), *this; }
+    bool operator==(const const_iterator& o) const { return at_ == o.at_; }
+    bool operator!=(const const_iterator& o) const { return at_ != o.at_; }
 
    private:
-    std::list<Entry>::const_iterator it_;
+    void SkipRemoved() {
+      while (at_ != end_ && at_->removed) ++at_;
+    }
+    const Entry* at_;
+    const Entry* end_;
   };
 
   ContactLog() = default;
@@ -53,17 +61,18 @@ class ContactLog {
   bool RemoveFirst(std::string_view call, std::string_view mode, std::string_view band);
   void Clear();
 
-  std::size_t size() const { return entries_.size(); }
-  const_iterator begin() const { return const_iterator(entries_.begin()); }
-  const_iterator end() const { return const_iterator(entries_.end()); }
+  std::size_t size() const { return entries_.size() - removed_; }
+  const_iterator begin() const { return {Begin(), End()}; }
+  const_iterator end() const { return {End(), End()}; }
 
   // Whether `test` holds for one of the contacts with this call, mode and band,
   // tried earliest first.
   template <class Test>
   bool AnyOfStation(std::string_view call, std::string_view mode, std::string_view band,
                     Test test) const {
-    for (const Entry* e = Earliest(call, mode, band); e; e = e->nextOfStation) {
-      if (test(e->contact)) return true;
+    for (uint32_t i = Earliest(call, mode, band); i != HashIndex::kNone;
+         i = entries_[i].nextOfStation) {
+      if (test(entries_[i].contact)) return true;
     }
     return false;
   }
@@ -75,30 +84,20 @@ class ContactLog {
   int CountedOnBand(std::string_view band) const;
 
  private:
-  struct ContentHash {
-    std::size_t operator()(const Entry* e) const;
-  };
-  struct ContentEqual {
-    // An entry matches itself even when its NaN time equals nothing, so it can be erased.
-    bool operator()(const Entry* a, const Entry* b) const {
-      return a == b || a->contact == b->contact;
-    }
-  };
-  struct StationHash {
-    std::size_t operator()(const Entry* e) const;
-  };
-  struct StationEqual {
-    bool operator()(const Entry* a, const Entry* b) const;
-  };
   using Tally = std::unordered_map<std::string, int>;
 
-  Entry* Earliest(std::string_view call, std::string_view mode, std::string_view band) const;
+  const Entry* Begin() const { return entries_.data(); }
+  const Entry* End() const { return entries_.data() + entries_.size(); }
+  uint32_t Earliest(std::string_view call, std::string_view mode, std::string_view band) const;
+  void LinkToStation(uint32_t index);
+  void Compact();
   void Count(const Contact& c, int delta);
   static void Bump(Tally& tally, const std::string& key, int delta);
 
-  std::list<Entry> entries_;
-  std::unordered_set<Entry*, ContentHash, ContentEqual> identical_;
-  std::unordered_set<Entry*, StationHash, StationEqual> stations_;  // earliest entries
+  std::vector<Entry> entries_;
+  std::size_t removed_ = 0;
+  HashIndex identical_;
+  HashIndex stations_;  // each station's earliest entry
   Tally maCalls_;
   Tally regionCodes_;
   Tally countedByBand_;

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <limits>
 
 #include "tests/unit/plugin_fixture.h"
@@ -88,6 +89,33 @@ TEST_F(ContactStore, RemovalAndResetKeepTheIndexesExact) {
   plugin.ResetStats(0, "RK3A", At(12, 0));
   EXPECT_EQ(plugin.CheckCall({"UA3ABC", "BPSK63", "UA", "SP", "20"}, message), 2);
   EXPECT_NE(std::string(plugin.GetResult(nullptr)).find("Total\t 0\t 0"), std::string::npos);
+}
+
+TEST_F(ContactStore, LongRunsOfRemovalsKeepOrderAndEarliestMatches) {
+  // Enough removals that the removed contacts are swept out of storage several times.
+  const char* const calls[] = {"UA3AA", "UA3BB", "UA3CC"};
+  std::vector<std::pair<std::string, double>> expected;  // call and time, first-stored order
+  for (int round = 0; round < 40; ++round) {
+    for (int minute = 0; minute < 5; ++minute) {
+      const std::string call = calls[(round + minute) % 3];
+      Add(call, "20", "001 MA", "UA", At(14, minute, round));
+      expected.emplace_back(call, At(14, minute, round).value);
+    }
+    for (int k = 0; k < 4; ++k) {
+      const std::string call = calls[(round + k) % 3];
+      plugin.RemoveData(call, "BPSK63", "002", "001", "20");
+      const auto it = std::find_if(expected.begin(), expected.end(),
+                                   [&](const auto& e) { return e.first == call; });
+      if (it != expected.end()) expected.erase(it);
+    }
+  }
+  ASSERT_EQ(plugin.log().size(), expected.size());
+  auto want = expected.begin();
+  for (const Contact& c : plugin.log()) {
+    EXPECT_EQ(c.call, want->first);
+    EXPECT_EQ(c.time.value, want->second);
+    ++want;
+  }
 }
 
 TEST_F(ContactStore, AContactEqualToNothingIsStoredEachTimeAndRemovedCleanly) {
