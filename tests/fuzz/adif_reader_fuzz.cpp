@@ -61,7 +61,8 @@ void CheckWellFormed(const AdifLog& log, std::size_t inputSize) {
     if (record.fields.empty()) Fail("a record without fields");
     if (!record.ended && i + 1 != log.records.size()) Fail("an open record before the last");
     for (const AdifField& f : record.fields) {
-      if (f.name.empty() || f.name.find_first_of("abcdefghijklmnopqrstuvwxyz<:>") != std::string::npos) {
+      if (f.name.empty() ||
+          f.name.find_first_of("abcdefghijklmnopqrstuvwxyz<:>") != std::string::npos) {
         Fail("a field name not in upper case or holding a tag character");
       }
       if (f.value.size() > inputSize) Fail("a value longer than the input");

@@ -13,8 +13,7 @@ long long Bits(double value) {
   return bits;
 }
 
-void CompareContact(Comparer& c, const Contact& e,
-                    const model::ModelContact& m) {
+void CompareContact(Comparer& c, const Contact& e, const model::ModelContact& m) {
   c.Text("call", e.call, m.call);
   c.Text("prefix", e.prefix, m.prefix);
   c.Text("extra", e.extra, m.extra);
@@ -55,8 +54,7 @@ void CompareSettings(Comparer& c, const StationSettings& e, const model::ModelSe
   }
 }
 
-void CompareForm(Comparer& c, const SettingsForm& e,
-                 const SettingsForm& m) {
+void CompareForm(Comparer& c, const SettingsForm& e, const SettingsForm& m) {
   c.Text("callsign", e.callsign, m.callsign);
   c.Text("contest", e.contest, m.contest);
   c.Text("claimed", e.claimed, m.claimed);
@@ -73,8 +71,7 @@ void CompareForm(Comparer& c, const SettingsForm& e,
   c.Text("location", e.location, m.location);
 }
 
-void CompareMessage(Comparer& c, const MessageBoxRequest& e,
-                    const MessageBoxRequest& m) {
+void CompareMessage(Comparer& c, const MessageBoxRequest& e, const MessageBoxRequest& m) {
   c.Text("text", e.text, m.text);
   c.Text("caption", e.caption ? e.caption : "(null)", m.caption ? m.caption : "(null)");
   c.Number("informationIcon", e.informationIcon, m.informationIcon);
@@ -113,15 +110,19 @@ std::string Escaped(std::string_view bytes) {
   std::string out;
   for (const char ch : bytes) {
     const auto b = static_cast<unsigned char>(ch);
-    if (b == '\r') out += "\\r";
-    else if (b == '\n') out += "\\n";
-    else if (b == '\t') out += "\\t";
-    else if (b == '\\') out += "\\\\";
-    else if (b >= 0x20 && b < 0x7F) out += ch;
-    else {
-      char hex[8];
-      std::snprintf(hex, sizeof hex, "\\x%02X", b);
-      out += hex;
+    switch (ch) {
+      case '\r': out += "\\r"; break;
+      case '\n': out += "\\n"; break;
+      case '\t': out += "\\t"; break;
+      case '\\': out += "\\\\"; break;
+      default:
+        if (b >= 0x20 && b < 0x7F) {
+          out += ch;
+        } else {
+          char hex[8];
+          std::snprintf(hex, sizeof hex, "\\x%02X", b);
+          out += hex;
+        }
     }
   }
   return out;
@@ -141,8 +142,7 @@ void Comparer::Number(const char* what, long long engine, long long model) {
   if (engine != model) Fail(what, std::to_string(engine), std::to_string(model));
 }
 
-void Comparer::Fail(const char* what, const std::string& engine,
-                    const std::string& model) const {
+void Comparer::Fail(const char* what, const std::string& engine, const std::string& model) const {
   if (!tracing_) throw Diverged{};
   std::string name = Escaped(record_);
   if (index_ != kNoIndex) name += "[" + std::to_string(index_) + "]";

@@ -7,8 +7,8 @@ namespace kovra::fuzz {
 namespace {
 
 // One of the pool's texts, or one composed from the alphabet.
-std::string Text(ByteReader& r, std::initializer_list<const char*> pool, const std::string& alphabet,
-                 int maxLength) {
+std::string Text(ByteReader& r, std::initializer_list<const char*> pool,
+                 const std::string& alphabet, int maxLength) {
   const int i = r.Below(static_cast<int>(pool.size()) + 1);
   if (i < static_cast<int>(pool.size())) return pool.begin()[i];
   return r.Compose(alphabet, maxLength);
@@ -31,25 +31,23 @@ double OddDate(ByteReader& r) {
 }
 
 std::string SettingsForm::*const kBoxes[] = {
-    &SettingsForm::callsign,     &SettingsForm::contest,       &SettingsForm::claimed,
-    &SettingsForm::name,         &SettingsForm::operators,     &SettingsForm::club,
-    &SettingsForm::email,        &SettingsForm::address,       &SettingsForm::soapbox,
-    &SettingsForm::categoryOperator, &SettingsForm::categoryBand, &SettingsForm::categoryPower,
-    &SettingsForm::categoryOverlay,  &SettingsForm::location};
+    &SettingsForm::callsign,        &SettingsForm::contest,
+    &SettingsForm::claimed,         &SettingsForm::name,
+    &SettingsForm::operators,       &SettingsForm::club,
+    &SettingsForm::email,           &SettingsForm::address,
+    &SettingsForm::soapbox,         &SettingsForm::categoryOperator,
+    &SettingsForm::categoryBand,    &SettingsForm::categoryPower,
+    &SettingsForm::categoryOverlay, &SettingsForm::location};
 constexpr int kBoxCount = sizeof kBoxes / sizeof kBoxes[0];
 
 }  // namespace
 
 OleDate DrawDate(ByteReader& r) {
   switch (r.Below(8)) {
-    case 5:
-      return {TimeOfDayDate(r), r.Pick<int32_t>({OleDate::Invalid, OleDate::Null, 3})};
-    case 6:
-      return {r.Raw<double>(), OleDate::Valid};
-    case 7:
-      return {OddDate(r), OleDate::Valid};
-    default:
-      return {TimeOfDayDate(r), OleDate::Valid};
+    case 5: return {TimeOfDayDate(r), r.Pick<int32_t>({OleDate::Invalid, OleDate::Null, 3})};
+    case 6: return {r.Raw<double>(), OleDate::Valid};
+    case 7: return {OddDate(r), OleDate::Valid};
+    default: return {TimeOfDayDate(r), OleDate::Valid};
   }
 }
 
@@ -63,7 +61,9 @@ std::string DrawCall(ByteReader& r) {
   return Text(r, {"UA3ABC", "UA9XYZ", "ua3abc", "RK3A", "", "UA3ABC/P"}, "UA3B/ a", 6);
 }
 
-std::string DrawMode(ByteReader& r) { return Text(r, {"BPSK63", "CW", "SSB", "cw", ""}, "CWSB", 3); }
+std::string DrawMode(ByteReader& r) {
+  return Text(r, {"BPSK63", "CW", "SSB", "cw", ""}, "CWSB", 3);
+}
 
 std::string DrawBand(ByteReader& r) {
   return Text(r,
@@ -77,15 +77,14 @@ std::string DrawExchangeSent(ByteReader& r) {
 }
 
 std::string DrawExchangeReceived(ByteReader& r) {
-  return Text(r, {"001MA", "001 MA", "0012MA", "001 SP", "001ma", "", "001", "01MA"},
-              "01 MAS\xC0", 8);
+  return Text(r, {"001MA", "001 MA", "0012MA", "001 SP", "001ma", "", "001", "01MA"}, "01 MAS\xC0",
+              8);
 }
 
 std::string DrawCallsign(ByteReader& r) {
-  return Text(r,
-              {"RK3A", "UA3ABC/P", "UA3ABC\\P", "", "   ", " RK3A \r\n", "UA3:A*B",
-               "UA3ABCDEFGHIJKLMN"},
-              "RK3/\\ ", 6);
+  return Text(
+      r, {"RK3A", "UA3ABC/P", "UA3ABC\\P", "", "   ", " RK3A \r\n", "UA3:A*B", "UA3ABCDEFGHIJKLMN"},
+      "RK3/\\ ", 6);
 }
 
 int DrawReportFlag(ByteReader& r) { return r.Pick({0, 1, 0, -1, 2, INT_MIN}); }
@@ -102,9 +101,10 @@ model::ModelReport DrawReport(ByteReader& r) {
   model::ModelReport m;
   m.call = DrawCall(r);
   m.time = DrawDate(r);
-  m.freqHz = r.Below(4) ? r.Pick<uint32_t>({0, 999, 1000, 3575500, 7035000, 14070999, 144000000,
-                                            4294967295u})
-                        : r.Raw<uint32_t>();
+  m.freqHz =
+      r.Below(4)
+          ? r.Pick<uint32_t>({0, 999, 1000, 3575500, 7035000, 14070999, 144000000, 4294967295u})
+          : r.Raw<uint32_t>();
   m.mode = DrawMode(r);
   m.rstSent = Text(r, {"599", "59", ""}, "59", 4);
   m.rstRcvd = Text(r, {"599", "59", ""}, "59", 4);
@@ -148,7 +148,8 @@ model::ModelCheck DrawCheck(ByteReader& r) {
 FormScript DrawFormScript(ByteReader& r) {
   FormScript script;
   script.endCode = r.Pick({1, 2, 1, 0, -1});
-  for (int n = r.Below(4); n > 0; --n) script.edits.emplace_back(r.Below(kBoxCount), DrawFieldText(r));
+  for (int n = r.Below(4); n > 0; --n)
+    script.edits.emplace_back(r.Below(kBoxCount), DrawFieldText(r));
   return script;
 }
 

@@ -25,8 +25,8 @@ bool SameName(const std::string& a, const std::string& b) {
 // one line, no blank at either end; a name has no "=", "[" or "]".
 bool Storable(const std::string& text, bool name) {
   if (text.find_first_of(name ? "\r\n=[]" : "\r\n") != std::string::npos) return false;
-  if (!text.empty() && (text.front() == ' ' || text.front() == '\t' || text.back() == ' ' ||
-                        text.back() == '\t')) {
+  if (!text.empty() &&
+      (text.front() == ' ' || text.front() == '\t' || text.back() == ' ' || text.back() == '\t')) {
     return false;
   }
   const bool quoted = text.size() >= 2 && (text.front() == '"' || text.front() == '\'') &&
@@ -63,7 +63,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (before.size() > 9999) Fail("a value longer than 9999 bytes", file);
   const std::string written = WithProfileValue(file, section, key, value);
   if (!Storable(section, true) || !Storable(key, true) || !Storable(value, false)) return 0;
-  if (WithProfileValue(written, section, key, value) != written) Fail("a second write changed it", file);
+  if (WithProfileValue(written, section, key, value) != written)
+    Fail("a second write changed it", file);
   if (ReadProfileValue(written, section, key, "(none)") != value) Fail("value not read back", file);
   const bool sameKey = SameName(section, otherSection) && SameName(key, otherKey);
   if (!sameKey && ReadProfileValue(written, otherSection, otherKey, "(none)") != before) {
