@@ -30,6 +30,9 @@ prepare_prefix() {
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 </dev/null 9>&-
   # A crash must fail the test, not wait for someone to close a crash dialog.
   wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1 </dev/null 9>&-
+  # The setup's server is not persistent: let it end, or it would stay the suite's
+  # server and quit between tests, racing the next one's start.
+  wineserver -w >/dev/null 2>&1 </dev/null 9>&-
   touch "$WINEPREFIX/.kovra-ready"
 }
 
