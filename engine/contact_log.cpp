@@ -1,5 +1,6 @@
 #include "engine/contact_log.h"
 
+#include <algorithm>
 #include <functional>
 
 namespace kovra {
@@ -82,12 +83,9 @@ bool ContactLog::RemoveFirst(std::string_view call, std::string_view mode, std::
 
 // Renumbers the living entries, so the indexes are built again.
 void ContactLog::Compact() {
-  std::vector<Entry> living;
-  living.reserve(size());
-  for (Entry& e : entries_) {
-    if (!e.removed) living.push_back(std::move(e));
-  }
-  entries_.swap(living);
+  entries_.erase(std::remove_if(entries_.begin(), entries_.end(),
+                                [](const Entry& e) { return e.removed; }),
+                 entries_.end());
   removed_ = 0;
   identical_.Clear();
   stations_.Clear();
