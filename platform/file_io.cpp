@@ -10,7 +10,10 @@ std::optional<std::string> ReadWholeFile(const std::string& name) {
   std::string bytes;
   char buffer[65536];
   for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, f)) > 0;) bytes.append(buffer, n);
+  // Half a file is no file: its bytes would go into a log, or back over the file itself.
+  const bool failed = std::ferror(f) != 0;
   std::fclose(f);
+  if (failed) return std::nullopt;
   return bytes;
 }
 

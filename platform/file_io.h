@@ -4,7 +4,7 @@
 
 namespace kovra {
 
-// The whole file as raw bytes; nothing when it cannot be opened.
+// The whole file as raw bytes; nothing when it cannot be opened or read to the end.
 std::optional<std::string> ReadWholeFile(const std::string& name);
 
 // Writes the bytes to a temporary file beside `name`, then has `move` put it in

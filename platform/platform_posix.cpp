@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <ctime>
+#include <unistd.h>
 
 #include "platform/file_io.h"
 #include "platform/profile_file.h"
@@ -54,6 +55,8 @@ bool PosixPlatform::WriteProfileString(const std::string& section, const std::st
                                        const std::string& value, const std::string& file) {
   const std::string path = NativePath(file);
   const auto bytes = ReadWholeFile(path);
+  // A settings file that is there but cannot be read is not replaced by one key.
+  if (!bytes && access(path.c_str(), F_OK) == 0) return false;
   return ReplaceWholeFile(path, WithProfileValue(bytes ? *bytes : std::string(), section, key, value),
                           MoveOver);
 }

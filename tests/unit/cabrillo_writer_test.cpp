@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "platform/file_io.h"
+#include "platform/platform_posix.h"
 #include "tests/unit/plugin_fixture.h"
 
 namespace kovra::test {
@@ -125,6 +126,21 @@ TEST(ReplaceWholeFileTest, FailedMoveKeepsTheEarlierFile) {
   EXPECT_FALSE(fs::exists(name + ".tmp"));
   EXPECT_FALSE(ReplaceWholeFile((dir / "missing" / "x.cbr").string(), "new",
                                 [](const char*, const char*) { return true; }));
+  fs::remove_all(dir);
+}
+
+// /proc/self/mem opens but fails at the first read, like a file on a failing disk.
+TEST(ReplaceWholeFileTest, AFileThatFailsPartWayIsNeitherReadNorReplaced) {
+  namespace fs = std::filesystem;
+  EXPECT_EQ(ReadWholeFile("/proc/self/mem"), std::nullopt);
+  const fs::path dir = fs::temp_directory_path() / ("kovra_unreadable_" + std::to_string(getpid()));
+  fs::create_directories(dir);
+  const fs::path ini = dir / "KOVRA.ini";
+  fs::create_symlink("/proc/self/mem", ini);
+  PosixPlatform platform;
+  EXPECT_FALSE(platform.WriteProfileString("Settings", "Claimed", "60", ini.string()));
+  EXPECT_TRUE(fs::is_symlink(ini));
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
   fs::remove_all(dir);
 }
 
