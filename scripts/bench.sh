@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# The performance figures: the Google Benchmark suite (engine and reference model side
+# by side, Release build), then whole replays of a generated 100,000-QSO log, natively
+# and through KOVRA.dll under Wine. Extra arguments go to the benchmark binary.
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+
+bash "$root/scripts/install-deps.sh"
+cmake -S "$root" -B "$root/build/bench" -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build "$root/build/bench" -j2 --target plugin_bench kovra-replay >/dev/null
+cmake -S "$root" -B "$root/build/win32" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" \
+  -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build "$root/build/win32" -j2 --target KOVRA kovra-replay >/dev/null
+
+"$root/build/bench/bench/plugin_bench" "$@"
+
+work="$(mktemp -d)"
+trap 'bash "$root/scripts/stop-wine.sh"; rm -rf "$work"' EXIT
+python3 "$root/scripts/make-log.py" 100000 > "$work/big.adi"
+cd "$work"
+native="$(find "$root/build/bench" -name kovra-replay -type f -perm -u+x | head -n1)"
+wine=("$root/tests/host/wine-run.sh" "$root/build/win32/bin/kovra-replay.exe")
+"${wine[@]}" --help >/dev/null 2>&1 || true  # starts the prefix, so the timing is warm
+
+timed() {
+  local label=$1 start=$EPOCHREALTIME
+  shift
+  "$@" --report --confirm big.adi >/dev/null
+  awk -v a="$start" -v b="$EPOCHREALTIME" -v l="$label" \
+    'BEGIN { printf "whole replay of 100,000 QSOs, %s: %.2f s\n", l, b - a }'
+}
+timed native "$native"
+timed "KOVRA.dll under Wine" "${wine[@]}"
