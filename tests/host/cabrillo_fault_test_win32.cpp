@@ -2,7 +2,9 @@
 // an earlier log stays whole, and no temporary file is left behind.
 #include <set>
 
+#include "resources/resource.h"
 #include "tests/host/reporting_host_win32.h"
+#include "tests/host/window_driver_win32.h"
 
 namespace kovra::host {
 namespace {
@@ -16,10 +18,10 @@ class CabrilloFaults : public ReportingHost {
     return ResultWithReport();
   }
 
-  std::set<std::string> Entries() const {
+  static std::set<std::string> Entries(const std::string& where) {
     std::set<std::string> names;
     WIN32_FIND_DATAA entry;
-    const HANDLE find = FindFirstFileA((dir() + "*").c_str(), &entry);
+    const HANDLE find = FindFirstFileA((where + "*").c_str(), &entry);
     do names.insert(entry.cFileName);
     while (FindNextFileA(find, &entry));
     FindClose(find);
@@ -67,12 +69,12 @@ TEST_F(CabrilloFaults, BlockedTemporaryKeepsTheEarlierLogUntilItClears) {
 }
 
 TEST_F(CabrilloFaults, NamesTheFileSystemRejectsAreReportedAndLeaveNothing) {
-  const std::set<std::string> before = Entries();
+  const std::set<std::string> before = Entries(dir());
   for (const char* callsign : {"CON", "UA3*ABC", "UA3?ABC", "UA3<ABC", "UA3|ABC", "UA3\"ABC"}) {
     const Report report = ReportOneContact(callsign);
     EXPECT_EQ(report.message, "File not produced: " + std::string(callsign) + ".cbr");
     EXPECT_TRUE(Contains(report.text, "Contestant: " + std::string(callsign) + "\r\n"));
-    EXPECT_EQ(Entries(), before) << callsign;
+    EXPECT_EQ(Entries(dir()), before) << callsign;
   }
 }
 
@@ -101,6 +103,27 @@ TEST_F(CabrilloFaults, UnreadableExtraHeaderIsLeftOut) {
   EXPECT_EQ(report.message, "File produced: UA3ABC.cbr");
   EXPECT_EQ(Slurp(kOwnLog), kOneContactLog);
   EXPECT_TRUE(Leftovers().empty());
+}
+
+// Made by read-only-dir.sh before the suite: immutable, so even root cannot write.
+TEST_F(CabrilloFaults, ReadOnlyCurrentDirectoryIsReadAndLeftAsItWas) {
+  const std::string readOnly = ProgramDir() + "..\\read-only-cwd\\";
+  const std::string ini = "[Settings]\r\nName=Ivan\r\n";
+  if (Slurp(readOnly + "Plugins\\KOVRA.ini") != ini) GTEST_SKIP() << "no read-only directory";
+  ASSERT_TRUE(SetCurrentDirectoryA(readOnly.c_str()));
+  const std::set<std::string> before = Entries(readOnly);
+  ResetForReport(kOwnCall, [](HWND form) {
+    EXPECT_EQ(ItemText(form, IDC_NAME), "Ivan");
+    SetDlgItemTextA(form, IDC_NAME, "Petr");
+    PressButton(form, IDOK);
+  });
+  dll().AddData(SampleContact("DL1ABC"));
+  const Report report = ResultWithReport();
+  EXPECT_EQ(report.message, "File not produced: UA3ABC.cbr");
+  EXPECT_TRUE(Contains(report.text, "\r\nScore: 1\r\n"));
+  EXPECT_EQ(report.score, -1);
+  EXPECT_EQ(Slurp("Plugins\\KOVRA.ini"), ini);
+  EXPECT_EQ(Entries(readOnly), before);
 }
 
 }  // namespace
