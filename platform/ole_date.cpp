@@ -35,7 +35,9 @@ constexpr double kLastDay = 2958466.0;         // 10000-01-01
 
 std::optional<DateTimeParts> ToDateTimeParts(const OleDate& date) {
   const double v = date.value;
-  if (date.status != OleDate::Valid || !(v > kFirstDay - 1.0 && v < kLastDay + 1.0)) return {};
+  // Only a guard for the arithmetic: the year after rounding decides, and the last
+  // half second of the year 99 (-657435.99999...) rounds into the year 100.
+  if (date.status != OleDate::Valid || !(v > kFirstDay - 2.0 && v < kLastDay + 1.0)) return {};
   // Negative dates count whole days back from 1899-12-30 while their fraction
   // still runs forward through the day.
   const double whole = std::trunc(v);
