@@ -41,10 +41,13 @@ bool SameStation(const Contact& c, std::string_view call, std::string_view mode,
 
 bool ContactLog::Add(Contact contact) {
   const uint32_t hash = ContentHash(contact);
+  const uint32_t station = StationHash(contact.call, contact.mode, contact.band);
+  identical_.Prefetch(hash);
+  stations_.Prefetch(station);
   const auto same = [&](uint32_t i) { return entries_[i].contact == contact; };
   if (identical_.Find(hash, same) != HashIndex::kNone) return false;
   const auto index = uint32_t(entries_.size());
-  entries_.push_back({std::move(contact), hash});
+  entries_.push_back({std::move(contact), hash, station});
   identical_.Insert(hash, index);
   LinkToStation(index);
   Count(entries_[index].contact, +1);
@@ -53,9 +56,8 @@ bool ContactLog::Add(Contact contact) {
 
 void ContactLog::LinkToStation(uint32_t index) {
   Entry& e = entries_[index];
-  e.stationHash = StationHash(e.contact.call, e.contact.mode, e.contact.band);
   e.nextOfStation = HashIndex::kNone;
-  const uint32_t earliest = Earliest(e.contact.call, e.contact.mode, e.contact.band);
+  const uint32_t earliest = Earliest(e.stationHash, e.contact.call, e.contact.mode, e.contact.band);
   if (earliest == HashIndex::kNone) {
     stations_.Insert(e.stationHash, index);
     e.lastOfStation = index;
@@ -107,7 +109,12 @@ void ContactLog::Clear() {
 
 uint32_t ContactLog::Earliest(std::string_view call, std::string_view mode,
                               std::string_view band) const {
-  return stations_.Find(StationHash(call, mode, band), [&](uint32_t i) {
+  return Earliest(StationHash(call, mode, band), call, mode, band);
+}
+
+uint32_t ContactLog::Earliest(uint32_t stationHash, std::string_view call, std::string_view mode,
+                              std::string_view band) const {
+  return stations_.Find(stationHash, [&](uint32_t i) {
     return SameStation(entries_[i].contact, call, mode, band);
   });
 }

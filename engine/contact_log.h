@@ -89,6 +89,8 @@ class ContactLog {
   const Entry* Begin() const { return entries_.data(); }
   const Entry* End() const { return entries_.data() + entries_.size(); }
   uint32_t Earliest(std::string_view call, std::string_view mode, std::string_view band) const;
+  uint32_t Earliest(uint32_t stationHash, std::string_view call, std::string_view mode,
+                    std::string_view band) const;
   void LinkToStation(uint32_t index);
   void Compact();
   void Count(const Contact& c, int delta);
