@@ -1,6 +1,6 @@
 #include "output/cabrillo_writer.h"
 
-#include <cstdio>
+#include <charconv>
 
 namespace kovra {
 namespace {
@@ -10,6 +10,26 @@ void AppendPadded(std::string& out, std::string_view text, std::size_t width, bo
   if (!left) out.append(text);
   out.append(fill, ' ');
   if (left) out.append(text);
+}
+
+// Zero-padded to exactly `width` digits; callers pass values that fit.
+void AppendFixedDigits(std::string& out, int value, int width) {
+  char digits[4];
+  for (int i = width - 1; i >= 0; --i, value /= 10) digits[i] = static_cast<char>('0' + value % 10);
+  out.append(digits, static_cast<std::size_t>(width));
+}
+
+void AppendDateTime(std::string& out, const OleDate& time) {
+  const auto p = ToDateTimeParts(time);
+  if (!p) return;
+  AppendFixedDigits(out, p->year, 4);
+  out += '-';
+  AppendFixedDigits(out, p->month, 2);
+  out += '-';
+  AppendFixedDigits(out, p->day, 2);
+  out += ' ';
+  AppendFixedDigits(out, p->hour, 2);
+  AppendFixedDigits(out, p->minute, 2);
 }
 
 std::string Header(const StationSettings& s, int claimedScore) {
@@ -43,23 +63,24 @@ std::string_view CabrilloModeCode(std::string_view mode) {
 }
 
 std::string CabrilloDateTime(const OleDate& time) {
-  const auto p = ToDateTimeParts(time);
-  if (!p) return std::string();
-  char text[32];
-  std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d%02d", p->year, p->month, p->day, p->hour,
-                p->minute);
+  std::string text;
+  AppendDateTime(text, time);
   return text;
 }
 
 void AddQsoLine(StationSettings& s, const QsoFields& q) {
   // "QSO: %5i %2s %s %-13s %-3s %-6s %-13s %-3s %s\r\n", built without a format
   // so that no text is cut, however long.
-  std::string line = "QSO: ";
-  line.reserve(96 + s.callsign.size() + q.call.size() + q.exchgRcvd.size());
-  AppendPadded(line, std::to_string(q.freqKHz), 5, true);
+  std::string& line = s.qsoLines;
+  line += "QSO: ";
+  char freq[16];
+  const auto freqEnd = std::to_chars(freq, freq + sizeof freq, q.freqKHz).ptr;
+  AppendPadded(line, std::string_view(freq, static_cast<std::size_t>(freqEnd - freq)), 5, true);
   line += ' ';
   AppendPadded(line, q.modeCode, 2, true);
-  line.append(" ").append(CabrilloDateTime(q.time)).append(" ");
+  line += ' ';
+  AppendDateTime(line, q.time);
+  line += ' ';
   AppendPadded(line, s.callsign, 13, false);
   line += ' ';
   AppendPadded(line, q.rstSent, 3, false);
@@ -70,18 +91,15 @@ void AddQsoLine(StationSettings& s, const QsoFields& q) {
   line += ' ';
   AppendPadded(line, q.rstRcvd, 3, false);
   line.append(" ").append(q.exchgRcvd).append("\r\n");
-  s.qsoLines.push_back(std::move(line));
 }
 
 std::string WriteCabrilloLog(StationSettings& s, int claimedScore, Platform& platform) {
   const std::string fileName = s.logBaseName + ".cbr";
   std::string bytes = Header(s, claimedScore);
   const auto extra = platform.ReadFile("cabrillo.ini");
-  std::size_t size = bytes.size() + (extra ? extra->size() : 0) + 16;
-  for (const std::string& line : s.qsoLines) size += line.size();
-  bytes.reserve(size);
+  bytes.reserve(bytes.size() + (extra ? extra->size() : 0) + s.qsoLines.size() + 16);
   if (extra) bytes += *extra;
-  for (const std::string& line : s.qsoLines) bytes += line;
+  bytes += s.qsoLines;
   bytes += "END-OF-LOG:\r\n";
   s.qsoLines.clear();
   const bool written = platform.ReplaceFile(fileName, bytes);

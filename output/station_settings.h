@@ -1,7 +1,6 @@
 #pragma once
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "platform/platform.h"
 
@@ -24,7 +23,7 @@ struct StationSettings {
   std::string categoryOverlay;
   std::string location;
   std::string logBaseName;
-  std::vector<std::string> qsoLines;
+  std::string qsoLines;  // waiting for the next log, each line ending "\r\n"
 };
 
 // Every non-overlapping occurrence, left to right; an empty search changes nothing.

@@ -47,11 +47,9 @@ void CompareSettings(Comparer& c, const StationSettings& e, const model::ModelSe
   c.Text("categoryOverlay", e.categoryOverlay, m.categoryOverlay);
   c.Text("location", e.location, m.location);
   c.Text("logBaseName", e.logBaseName, m.logBaseName);
-  c.Number("qsoLines size", e.qsoLines.size(), m.qsoLines.size());
-  for (std::size_t i = 0; i < e.qsoLines.size(); ++i) {
-    c.At("qsoLine", i);
-    c.Text("", e.qsoLines[i], m.qsoLines[i]);
-  }
+  std::string modelLines;
+  for (const std::string& line : m.qsoLines) modelLines += line;
+  c.Text("qsoLines", e.qsoLines, modelLines);
 }
 
 void CompareForm(Comparer& c, const SettingsForm& e, const SettingsForm& m) {

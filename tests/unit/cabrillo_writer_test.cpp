@@ -89,8 +89,7 @@ TEST(CabrilloLineTest, FieldsWiderThanTheirColumnsPushTheLineRight) {
   s.callsign = "UA3ABC/MM/LONG";
   AddQsoLine(s, {"UA3ABC/MM/LONG", 14070, "PM", MakeOleDate(2026, 12, 8, 14, 5, 0), "5995",
                  "0001 MAX", "59", ""});
-  ASSERT_EQ(s.qsoLines.size(), 1u);
-  EXPECT_EQ(s.qsoLines[0],
+  EXPECT_EQ(s.qsoLines,
             "QSO: 14070 PM 2026-12-08 1405 UA3ABC/MM/LONG 5995 0001 MAX UA3ABC/MM/LONG 59  \r\n");
 }
 
