@@ -39,15 +39,23 @@ bool SameStation(const Contact& c, std::string_view call, std::string_view mode,
 
 }  // namespace
 
-bool ContactLog::Add(Contact contact) {
+bool ContactLog::Add(Contact&& contact) {
   const uint32_t hash = ContentHash(contact);
-  const uint32_t station = StationHash(contact.call, contact.mode, contact.band);
   identical_.Prefetch(hash);
+  const uint32_t station = StationHash(contact.call, contact.mode, contact.band);
   stations_.Prefetch(station);
-  const auto same = [&](uint32_t i) { return entries_[i].contact == contact; };
-  if (identical_.Find(hash, same) != HashIndex::kNone) return false;
+  // Stored before the probe, so that moving its eleven strings overlaps the
+  // probe's cache miss; an identical contact is rare and is taken back.
   const auto index = uint32_t(entries_.size());
-  entries_.push_back({std::move(contact), hash, station});
+  Entry& e = entries_.emplace_back();
+  e.contact = std::move(contact);
+  e.contentHash = hash;
+  e.stationHash = station;
+  const auto same = [&](uint32_t i) { return entries_[i].contact == e.contact; };
+  if (identical_.Find(hash, same) != HashIndex::kNone) {
+    entries_.pop_back();
+    return false;
+  }
   identical_.Insert(hash, index);
   LinkToStation(index);
   Count(entries_[index].contact, +1);

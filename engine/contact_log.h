@@ -56,7 +56,7 @@ class ContactLog {
   ContactLog& operator=(const ContactLog&) = delete;
 
   // Appends the contact unless an identical one is stored already.
-  bool Add(Contact contact);
+  bool Add(Contact&& contact);
   // Takes out the earliest contact with this call, mode and band.
   bool RemoveFirst(std::string_view call, std::string_view mode, std::string_view band);
   void Clear();
