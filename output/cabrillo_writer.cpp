@@ -71,26 +71,26 @@ std::string CabrilloDateTime(const OleDate& time) {
 void AddQsoLine(StationSettings& s, const QsoFields& q) {
   // "QSO: %5i %2s %s %-13s %-3s %-6s %-13s %-3s %s\r\n", built without a format
   // so that no text is cut, however long.
-  std::string& line = s.qsoLines;
-  line += "QSO: ";
+  std::string& out = s.qsoLines;
+  out += "QSO: ";
   char freq[16];
   const auto freqEnd = std::to_chars(freq, freq + sizeof freq, q.freqKHz).ptr;
-  AppendPadded(line, std::string_view(freq, static_cast<std::size_t>(freqEnd - freq)), 5, true);
-  line += ' ';
-  AppendPadded(line, q.modeCode, 2, true);
-  line += ' ';
-  AppendDateTime(line, q.time);
-  line += ' ';
-  AppendPadded(line, s.callsign, 13, false);
-  line += ' ';
-  AppendPadded(line, q.rstSent, 3, false);
-  line += ' ';
-  AppendPadded(line, q.exchgSent, 6, false);
-  line += ' ';
-  AppendPadded(line, q.call, 13, false);
-  line += ' ';
-  AppendPadded(line, q.rstRcvd, 3, false);
-  line.append(" ").append(q.exchgRcvd).append("\r\n");
+  AppendPadded(out, std::string_view(freq, static_cast<std::size_t>(freqEnd - freq)), 5, true);
+  out += ' ';
+  AppendPadded(out, q.modeCode, 2, true);
+  out += ' ';
+  AppendDateTime(out, q.time);
+  out += ' ';
+  AppendPadded(out, s.callsign, 13, false);
+  out += ' ';
+  AppendPadded(out, q.rstSent, 3, false);
+  out += ' ';
+  AppendPadded(out, q.exchgSent, 6, false);
+  out += ' ';
+  AppendPadded(out, q.call, 13, false);
+  out += ' ';
+  AppendPadded(out, q.rstRcvd, 3, false);
+  out.append(" ").append(q.exchgRcvd).append("\r\n");
 }
 
 std::string WriteCabrilloLog(StationSettings& s, int claimedScore, Platform& platform) {
