@@ -58,7 +58,7 @@ bool ContactLog::Add(Contact&& contact) {
   }
   identical_.Insert(hash, index);
   LinkToStation(index);
-  Count(entries_[index].contact, +1);
+  Count(e.contact, +1);
   return true;
 }
 

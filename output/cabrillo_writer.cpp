@@ -19,19 +19,6 @@ void AppendFixedDigits(std::string& out, int value, int width) {
   out.append(digits, static_cast<std::size_t>(width));
 }
 
-void AppendDateTime(std::string& out, const OleDate& time) {
-  const auto p = ToDateTimeParts(time);
-  if (!p) return;
-  AppendFixedDigits(out, p->year, 4);
-  out += '-';
-  AppendFixedDigits(out, p->month, 2);
-  out += '-';
-  AppendFixedDigits(out, p->day, 2);
-  out += ' ';
-  AppendFixedDigits(out, p->hour, 2);
-  AppendFixedDigits(out, p->minute, 2);
-}
-
 std::string Header(const StationSettings& s, int claimedScore) {
   std::string h = "START-OF-LOG: 3.0\r\nCONTEST: VELMORA\r\n";
   auto line = [&h](const char* tag, const std::string& value) {
@@ -62,10 +49,17 @@ std::string_view CabrilloModeCode(std::string_view mode) {
   return "PM";
 }
 
-std::string CabrilloDateTime(const OleDate& time) {
-  std::string text;
-  AppendDateTime(text, time);
-  return text;
+void AppendCabrilloDateTime(std::string& out, const OleDate& time) {
+  const auto p = ToDateTimeParts(time);
+  if (!p) return;
+  AppendFixedDigits(out, p->year, 4);
+  out += '-';
+  AppendFixedDigits(out, p->month, 2);
+  out += '-';
+  AppendFixedDigits(out, p->day, 2);
+  out += ' ';
+  AppendFixedDigits(out, p->hour, 2);
+  AppendFixedDigits(out, p->minute, 2);
 }
 
 void AddQsoLine(StationSettings& s, const QsoFields& q) {
@@ -79,7 +73,7 @@ void AddQsoLine(StationSettings& s, const QsoFields& q) {
   out += ' ';
   AppendPadded(out, q.modeCode, 2, true);
   out += ' ';
-  AppendDateTime(out, q.time);
+  AppendCabrilloDateTime(out, q.time);
   out += ' ';
   AppendPadded(out, s.callsign, 13, false);
   out += ' ';

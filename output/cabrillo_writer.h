@@ -23,8 +23,8 @@ struct QsoFields {
 // "CW" and "SSB" map to "CW" and "PH"; every other mode is "PM".
 std::string_view CabrilloModeCode(std::string_view mode);
 
-// "2026-12-08 1345" after rounding to the second; empty when not a valid date.
-std::string CabrilloDateTime(const OleDate& time);
+// "2026-12-08 1345" after rounding to the second; nothing when not a valid date.
+void AppendCabrilloDateTime(std::string& out, const OleDate& time);
 
 void AddQsoLine(StationSettings& settings, const QsoFields& qso);
 

@@ -104,7 +104,11 @@ TEST(CabrilloLineTest, DateTimeFieldAndModeCode) {
       {{46364.5, OleDate::Invalid}, ""},
       {{46364.5, OleDate::Null}, ""},
   };
-  for (const auto& [time, text] : times) EXPECT_EQ(CabrilloDateTime(time), text) << time.value;
+  for (const auto& [time, text] : times) {
+    std::string field;
+    AppendCabrilloDateTime(field, time);
+    EXPECT_EQ(field, text) << time.value;
+  }
 
   const std::pair<const char*, const char*> modes[] = {
       {"CW", "CW"}, {"SSB", "PH"}, {"cw", "PM"}, {"", "PM"}, {"BPSK63", "PM"}};
