@@ -19,7 +19,8 @@ done
 
 if [ ${#need[@]} -gt 0 ] || [ -v updated ]; then
   export DEBIAN_FRONTEND=noninteractive
-  apt-get update -qq
+  # A mirror caught mid-sync fails one index; the install below says whether what we need came.
+  apt-get update -qq || echo "install-deps: apt-get update reported errors; trying the install anyway" >&2
   [ ${#need[@]} -gt 0 ] && apt-get install -y -qq --no-install-recommends "${need[@]}" >/dev/null
 fi
 
