@@ -21,7 +21,10 @@ if [ ${#need[@]} -gt 0 ] || [ -v updated ]; then
   export DEBIAN_FRONTEND=noninteractive
   # A mirror caught mid-sync fails one index; the install below says whether what we need came.
   apt-get update -qq || echo "install-deps: apt-get update reported errors; trying the install anyway" >&2
-  [ ${#need[@]} -gt 0 ] && apt-get install -y -qq --no-install-recommends "${need[@]}" >/dev/null
+  install() { apt-get install -y -qq --no-install-recommends "$@" "${need[@]}" >/dev/null; }
+  # With the i386 security index missing, the two architectures' candidates of a
+  # shared library differ; the stable release's versions agree on both.
+  [ ${#need[@]} -eq 0 ] || install || install -t "$(. /etc/os-release && echo "$VERSION_CODENAME")"
 fi
 
 # Wine picks code page 1251 and dd.MM.yyyy dates from a Russian locale, as on the operators' machines.
