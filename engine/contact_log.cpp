@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <utility>
 
 namespace kovra {
 namespace {
@@ -56,9 +57,18 @@ bool ContactLog::Add(Contact&& contact) {
     entries_.pop_back();
     return false;
   }
+  // Whatever can fail (memory) comes before the first index changes, so a
+  // failed add leaves the log as it was.
+  try {
+    identical_.MakeRoomForOne();
+    stations_.MakeRoomForOne();
+    Count(e.contact, +1);
+  } catch (...) {
+    entries_.pop_back();
+    throw;
+  }
   identical_.Insert(hash, index);
   LinkToStation(index);
-  Count(e.contact, +1);
   return true;
 }
 
@@ -132,10 +142,18 @@ int ContactLog::CountedOnBand(std::string_view band) const {
   return it == countedByBand_.end() ? 0 : it->second;
 }
 
+// All three tallies or none: taking back a count needs no memory.
 void ContactLog::Count(const Contact& c, int delta) {
-  Bump(maCalls_, c.maCall, delta);
-  Bump(regionCodes_, c.regionCode, delta);
-  if (!c.call.empty()) Bump(countedByBand_, c.band, delta);
+  const std::pair<Tally*, const std::string*> tallies[] = {
+      {&maCalls_, &c.maCall}, {&regionCodes_, &c.regionCode}, {&countedByBand_, &c.band}};
+  const std::size_t n = c.call.empty() ? 2 : 3;  // a contact without a call does not score
+  std::size_t done = 0;
+  try {
+    for (; done < n; ++done) Bump(*tallies[done].first, *tallies[done].second, delta);
+  } catch (...) {
+    while (done-- > 0) Bump(*tallies[done].first, *tallies[done].second, -delta);
+    throw;
+  }
 }
 
 void ContactLog::Bump(Tally& tally, const std::string& key, int delta) {

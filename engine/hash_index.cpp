@@ -4,8 +4,12 @@
 
 namespace kovra {
 
-void HashIndex::Insert(uint32_t hash, uint32_t entry) {
+void HashIndex::MakeRoomForOne() {
   if (2 * (used_ + 1) > slots_.size()) Grow();
+}
+
+void HashIndex::Insert(uint32_t hash, uint32_t entry) {
+  MakeRoomForOne();
   std::size_t i = hash & Mask();
   while (slots_[i].entry != kNone) i = (i + 1) & Mask();
   slots_[i] = {hash, entry};

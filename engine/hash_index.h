@@ -26,6 +26,9 @@ class HashIndex {
   void Prefetch(uint32_t hash) const {
     if (!slots_.empty()) __builtin_prefetch(&slots_[hash & Mask()]);
   }
+  // Grows the table now if one more entry would need it, so that the next
+  // Insert cannot fail.
+  void MakeRoomForOne();
   void Insert(uint32_t hash, uint32_t entry);
   // Takes out this very entry, which was inserted with this hash.
   void Erase(uint32_t hash, uint32_t entry);
