@@ -11,8 +11,8 @@ std::string Suffix(int i) {
 
 }  // namespace
 
-ContactReport GeneratedContact::Report() const {
-  ContactReport r;
+HostContact GeneratedContact::Report() const {
+  HostContact r;
   r.call = call;
   r.time = time;
   r.freqHz = freqHz;

@@ -12,7 +12,7 @@ struct GeneratedContact {
   OleDate time;
   unsigned freqHz = 0;
 
-  ContactReport Report() const;
+  HostContact Report() const;
 };
 
 // N distinct contacts as a contest might log them: home and foreign stations,

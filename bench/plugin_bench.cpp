@@ -9,6 +9,7 @@
 
 #include "bench/bench_contacts.h"
 #include "platform/platform_posix.h"
+#include "tests/support/fake_platform.h"
 #include "tests/model/reference_model.h"
 
 namespace kovra::bench {
@@ -20,9 +21,16 @@ class QuietPlatform : public PosixPlatform {
   void ShowMessage(const MessageBoxRequest&) override {}
 };
 
-QuietPlatform& Platform() {
-  static QuietPlatform platform;
-  return platform;
+// Real files, a form that is cancelled and a host that takes every command.
+struct BenchPorts {
+  QuietPlatform platform;
+  test::FakeForm form;
+  test::FakeHost host;
+};
+
+BenchPorts& Ports() {
+  static BenchPorts ports;
+  return ports;
 }
 
 std::vector<GeneratedContact> Contacts(int n) {
@@ -31,7 +39,7 @@ std::vector<GeneratedContact> Contacts(int n) {
 }
 
 struct Engine {
-  std::unique_ptr<Plugin> plugin = std::make_unique<Plugin>(Platform());
+  std::unique_ptr<Plugin> plugin = std::make_unique<Plugin>(Ports().platform, Ports().form, Ports().host);
 
   void Reset(int reportFlag) { plugin->ResetStats(reportFlag, "RK3A", MakeOleDate(2026, 12, 8, 0, 0, 0)); }
   void Add(const GeneratedContact& c) { plugin->AddData(c.Report()); }
@@ -46,7 +54,8 @@ struct Engine {
 
 // The literal reference model on the same inputs, for the ratio.
 struct Model {
-  std::unique_ptr<model::ReferenceModel> plugin = std::make_unique<model::ReferenceModel>(Platform());
+  std::unique_ptr<model::ReferenceModel> plugin = std::make_unique<model::ReferenceModel>(
+      Ports().platform, Ports().form, Ports().host);
 
   void Reset(int reportFlag) { plugin->ResetStats(reportFlag, "RK3A", MakeOleDate(2026, 12, 8, 0, 0, 0)); }
   void Add(const GeneratedContact& c) {

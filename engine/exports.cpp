@@ -7,7 +7,8 @@
 
 namespace {
 
-kovra::Plugin g_plugin(kovra::SystemPlatform());  // lives from load to unload
+// Made at load, before the host can call anything; lives until unload.
+kovra::Plugin& g_plugin = kovra::ProcessPlugin();
 
 // The host may pass null where it means "nothing": read it as an empty text.
 std::string_view Text(KText text) { return text ? std::string_view(text) : std::string_view(); }

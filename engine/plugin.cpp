@@ -22,11 +22,11 @@ int Plugin::ResetStats(int reportFlag, std::string_view callsign, const OleDate&
   bands_.Clear();
   reportFlag_ = reportFlag;
   callsign_ = std::string(callsign);
-  if (reportFlag_ != 0) EditStationSettings(settings_, callsign_, platform_);
+  if (reportFlag_ != 0) EditStationSettings(settings_, callsign_, platform_, form_);
   return 1;
 }
 
-int Plugin::AddData(const ContactReport& r) {
+int Plugin::AddData(const HostContact& r) {
   bands_.Add(r.band);
   Contact c;
   c.call = std::string(r.call);
@@ -70,21 +70,21 @@ int Plugin::CheckCall(const CallCheck& check, char* message) {
 }
 
 const char* Plugin::GetResult(int* score) {
-  ScoreReport report = BuildScoreReport(log_, bands_, titleDate_, callsign_);
-  resultText_ = std::move(report.text);
-  claimedScore_ = report.score;
+  ContestResult result = BuildContestResult(log_, bands_, titleDate_, callsign_);
+  resultText_ = std::move(result.text);
+  claimedScore_ = result.score;
   if (score != nullptr) *score = claimedScore_;
   platform_.WriteProfileString("Settings", "Claimed", std::to_string(claimedScore_),
                                "Plugins\\KOVRA.ini");
   if (reportFlag_ != 0) {
-    WriteReport();
+    WriteCabrilloFile();
     if (score != nullptr) *score = -1;
   }
-  hostMode_.Run(platform_.Host());
+  hostMode_.Run(host_);
   return resultText_.c_str();
 }
 
-void Plugin::WriteReport() {
+void Plugin::WriteCabrilloFile() {
   for (const Contact& c : log_) {
     AddQsoLine(settings_, {c.call, c.freqKHz, CabrilloModeCode(c.mode), c.time, c.rstSent,
                            c.exchgSent, c.rstRcvd, c.exchgRcvd});

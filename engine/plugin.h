@@ -7,14 +7,16 @@
 #include "engine/band_list.h"
 #include "engine/contact_log.h"
 #include "engine/tour_check.h"
+#include "hostlink/host_connection.h"
 #include "hostlink/host_mode.h"
+#include "output/settings_form.h"
 #include "output/station_settings.h"
 #include "platform/platform.h"
 
 namespace kovra {
 
-// What the host reports of one contact, with null texts already read as empty.
-struct ContactReport {
+// What the host passes of one contact, with null texts already read as empty.
+struct HostContact {
   std::string_view call;
   OleDate time;
   uint32_t freqHz = 0;
@@ -29,13 +31,15 @@ struct ContactReport {
 };
 
 // All of the plug-in's process-wide state, and the operations the exports route to.
+// The three ports are the operating system, the settings form and the running host.
 class Plugin {
  public:
-  explicit Plugin(Platform& platform) : platform_(platform) {}
+  Plugin(Platform& platform, SettingsFormRunner& form, HostConnection& host)
+      : platform_(platform), form_(form), host_(host) {}
 
   void SetupSet();
   int ResetStats(int reportFlag, std::string_view callsign, const OleDate& titleDate);
-  int AddData(const ContactReport& report);
+  int AddData(const HostContact& contact);
   int RemoveData(std::string_view call, std::string_view mode, std::string_view exchgSent,
                  std::string_view exchgRcvd, std::string_view band);
   // Writes the refusal message only on a repeat, and only when given a buffer.
@@ -49,9 +53,11 @@ class Plugin {
   int claimedScore() const { return claimedScore_; }
 
  private:
-  void WriteReport();
+  void WriteCabrilloFile();
 
   Platform& platform_;
+  SettingsFormRunner& form_;
+  HostConnection& host_;
   ContactLog log_;
   BandList bands_;
   std::string callsign_;
@@ -63,5 +69,9 @@ class Plugin {
   int claimedScore_ = 0;
   HostMode hostMode_;
 };
+
+// The process's one plug-in, for the exports: each build's composition root
+// defines it, wiring the ports of its platform.
+Plugin& ProcessPlugin();
 
 }  // namespace kovra

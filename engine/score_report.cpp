@@ -9,9 +9,9 @@ std::string Row(const std::string& label, std::size_t qsos, int points) {
 
 }  // namespace
 
-ScoreReport BuildScoreReport(const ContactLog& log, BandList& bands, const std::string& titleDate,
+ContestResult BuildContestResult(const ContactLog& log, BandList& bands, const std::string& titleDate,
                              const std::string& callsign) {
-  ScoreReport report;
+  ContestResult report;
   report.text = "VELMORA " + titleDate + " \r\n     Contestant: " + callsign +
                 "\r\nBand\tQSOs\tPoints\r\n";
   bands.SortForReport();

@@ -1,5 +1,5 @@
 #pragma once
-#include "platform/platform.h"
+#include "hostlink/host_connection.h"
 
 namespace kovra {
 
@@ -8,7 +8,6 @@ class HostMode {
  public:
   // One attempt: nothing when already done, or when the host is not running.
   void Run(HostConnection& host);
-  bool sent() const { return sent_; }
 
  private:
   bool sent_ = false;

@@ -1,10 +1,12 @@
 #pragma once
-#include "platform/settings_form.h"
+#include "output/settings_form.h"
 
 namespace kovra {
 
-// Runs dialog template 101 modally over the calling thread's active window and
-// returns its end code; on OK (1) the form holds what the boxes held.
-int RunStationSettingsDialog(SettingsForm& form);
+// Dialog template 101, run modally over the calling thread's active window.
+class StationSettingsDialog final : public SettingsFormRunner {
+ public:
+  int Run(SettingsForm& form) override;
+};
 
 }  // namespace kovra

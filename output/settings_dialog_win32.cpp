@@ -101,9 +101,9 @@ std::string BoxText(HWND dialog, int id) {
 
 // Our own stand-in for the framework's dialog class: a modal run of template
 // 101 and the exchange of the box texts with the form.
-class StationSettingsDialog {
+class ModalDialog {
  public:
-  explicit StationSettingsDialog(SettingsForm& form) : form_(form) {}
+  explicit ModalDialog(SettingsForm& form) : form_(form) {}
 
   int DoModal() {
     module_ = ThisModule();
@@ -116,13 +116,23 @@ class StationSettingsDialog {
   }
 
  private:
-  static INT_PTR CALLBACK Proc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_INITDIALOG) {
-      SetWindowLongPtrA(dialog, DWLP_USER, lParam);
-      reinterpret_cast<StationSettingsDialog*>(lParam)->OnInitDialog(dialog);
+  // Runs inside user32's dispatch: an exception must end here, as Cancel would.
+  static INT_PTR CALLBACK Proc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+    try {
+      return Handle(dialog, message, wParam, lParam);
+    } catch (...) {
+      EndDialog(dialog, IDCANCEL);
       return TRUE;
     }
-    auto* self = reinterpret_cast<StationSettingsDialog*>(GetWindowLongPtrA(dialog, DWLP_USER));
+  }
+
+  static INT_PTR Handle(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_INITDIALOG) {
+      SetWindowLongPtrA(dialog, DWLP_USER, lParam);
+      reinterpret_cast<ModalDialog*>(lParam)->OnInitDialog(dialog);
+      return TRUE;
+    }
+    auto* self = reinterpret_cast<ModalDialog*>(GetWindowLongPtrA(dialog, DWLP_USER));
     if (message != WM_COMMAND || !self) return FALSE;
     switch (LOWORD(wParam)) {
       case IDOK:
@@ -151,8 +161,8 @@ class StationSettingsDialog {
 
 }  // namespace
 
-int RunStationSettingsDialog(SettingsForm& form) {
-  StationSettingsDialog dialog(form);
+int StationSettingsDialog::Run(SettingsForm& form) {
+  ModalDialog dialog(form);
   return dialog.DoModal();
 }
 

@@ -21,4 +21,13 @@ struct SettingsForm {
   std::string location;          // 1018: shown empty, never read back
 };
 
+// Shows the form to the operator and waits for the answer: the DLL's dialog,
+// a terminal or a test's script.
+class SettingsFormRunner {
+ public:
+  virtual ~SettingsFormRunner() = default;
+  // Returns the form's end code (1 for OK); on OK the form holds the answers.
+  virtual int Run(SettingsForm& form) = 0;
+};
+
 }  // namespace kovra

@@ -29,37 +29,40 @@ StoredValues ReadStoredValues(Platform& platform, const std::string& callsign) {
   return v;
 }
 
-SettingsForm FormFor(const StationSettings& s, const std::string& callsign) {
+// The header boxes of the form and where each lives in the record: the one list
+// both directions of the copy go by.
+struct SharedField {
+  std::string SettingsForm::*box;
+  std::string StationSettings::*field;
+  bool readBack;  // the claimed score is shown but not the operator's to change
+};
+
+constexpr SharedField kSharedFields[] = {
+    {&SettingsForm::callsign, &StationSettings::callsign, true},
+    {&SettingsForm::operators, &StationSettings::operators, true},
+    {&SettingsForm::categoryOperator, &StationSettings::categoryOperator, true},
+    {&SettingsForm::categoryBand, &StationSettings::categoryBand, true},
+    {&SettingsForm::categoryPower, &StationSettings::categoryPower, true},
+    {&SettingsForm::categoryOverlay, &StationSettings::categoryOverlay, true},
+    {&SettingsForm::name, &StationSettings::name, true},
+    {&SettingsForm::address, &StationSettings::address, true},
+    {&SettingsForm::claimed, &StationSettings::claimed, false},
+    {&SettingsForm::contest, &StationSettings::contest, true},
+    {&SettingsForm::email, &StationSettings::email, true},
+    {&SettingsForm::club, &StationSettings::club, true},
+    {&SettingsForm::soapbox, &StationSettings::soapbox, true},
+};
+
+SettingsForm FormFor(const StationSettings& s) {
   SettingsForm f;
-  f.callsign = callsign;
-  f.operators = s.operators;
-  f.categoryOperator = s.categoryOperator;
-  f.categoryBand = s.categoryBand;
-  f.categoryPower = s.categoryPower;
-  f.categoryOverlay = s.categoryOverlay;
-  f.name = s.name;
-  f.address = s.address;
-  f.claimed = s.claimed;
-  f.contest = s.contest;
-  f.email = s.email;
-  f.club = s.club;
-  f.soapbox = s.soapbox;
+  for (const SharedField& shared : kSharedFields) f.*shared.box = s.*shared.field;
   return f;
 }
 
 void TakeFromForm(StationSettings& s, const SettingsForm& f) {
-  s.callsign = f.callsign;
-  s.operators = f.operators;
-  s.categoryOperator = f.categoryOperator;
-  s.categoryBand = f.categoryBand;
-  s.categoryPower = f.categoryPower;
-  s.categoryOverlay = f.categoryOverlay;
-  s.name = f.name;
-  s.address = f.address;
-  s.contest = f.contest;
-  s.email = f.email;
-  s.club = f.club;
-  s.soapbox = f.soapbox;
+  for (const SharedField& shared : kSharedFields) {
+    if (shared.readBack) s.*shared.field = f.*shared.box;
+  }
 }
 
 void SaveToFile(const StationSettings& s, Platform& platform) {
@@ -105,7 +108,8 @@ std::string LogBaseName(std::string_view callsign) {
   return name.substr(first, name.find_last_not_of(kSpace) - first + 1);
 }
 
-int EditStationSettings(StationSettings& s, const std::string& callsign, Platform& platform) {
+int EditStationSettings(StationSettings& s, const std::string& callsign, Platform& platform,
+                        SettingsFormRunner& formRunner) {
   s.callsign = callsign;
   s.logBaseName = LogBaseName(callsign);
   const StoredValues stored = ReadStoredValues(platform, callsign);
@@ -121,8 +125,8 @@ int EditStationSettings(StationSettings& s, const std::string& callsign, Platfor
   s.club = stored.club;
   s.soapbox = FileToEditing(stored.soapbox);
 
-  SettingsForm form = FormFor(s, callsign);
-  if (platform.RunSettingsForm(form) != 1) {
+  SettingsForm form = FormFor(s);
+  if (formRunner.Run(form) != 1) {
     // The writer prints these as tagged lines, so they must not stay in editing form.
     s.soapbox = FileToCabrillo(stored.soapbox, kSoapboxTag);
     s.address = FileToCabrillo(stored.address, kAddressTag);

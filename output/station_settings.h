@@ -2,6 +2,7 @@
 #include <string>
 #include <string_view>
 
+#include "output/settings_form.h"
 #include "platform/platform.h"
 
 namespace kovra {
@@ -42,6 +43,6 @@ std::string LogBaseName(std::string_view callsign);
 // Loads the settings file, lets the operator review the header in the form and
 // saves it on OK. Returns 1 on OK, else 0.
 int EditStationSettings(StationSettings& settings, const std::string& callsign,
-                        Platform& platform);
+                        Platform& platform, SettingsFormRunner& form);
 
 }  // namespace kovra

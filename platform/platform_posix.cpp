@@ -19,13 +19,6 @@ std::string NativePath(std::string name) {
 
 bool MoveOver(const char* from, const char* to) { return std::rename(from, to) == 0; }
 
-class NoHost : public HostConnection {
- public:
-  bool Open() override { return false; }
-  bool SendCommand(const std::string&) override { return false; }
-  void Close() override {}
-};
-
 }  // namespace
 
 UtcTime PosixPlatform::UtcNow() {
@@ -61,24 +54,12 @@ bool PosixPlatform::WriteProfileString(const std::string& section, const std::st
                           MoveOver);
 }
 
-int PosixPlatform::RunSettingsForm(SettingsForm&) { return formEndCode_; }
-
 std::optional<std::string> PosixPlatform::ReadFile(const std::string& name) {
   return ReadWholeFile(NativePath(name));
 }
 
 bool PosixPlatform::ReplaceFile(const std::string& name, const std::string& bytes) {
   return ReplaceWholeFile(NativePath(name), bytes, MoveOver);
-}
-
-HostConnection& PosixPlatform::Host() {
-  static NoHost none;
-  return none;
-}
-
-Platform& SystemPlatform() {
-  static PosixPlatform platform;
-  return platform;
 }
 
 }  // namespace kovra

@@ -1,4 +1,4 @@
-#include "tools/plugin_loader_win32.h"
+#include "plugin_calls/plugin_loader_win32.h"
 
 namespace kovra::host {
 namespace {

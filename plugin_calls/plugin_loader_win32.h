@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "tools/plugin_calls.h"
+#include "plugin_calls/plugin_calls.h"
 
 namespace kovra::host {
 

@@ -1,9 +1,9 @@
 // kovra-replay against the plug-in's exports linked in, for native runs.
 #include <cstdio>
 
-#include "platform/platform_posix.h"
 #include "tools/native_calls.h"
 #include "tools/replay_main.h"
+#include "tools/replay_root.h"
 
 namespace {
 
@@ -14,14 +14,15 @@ class LinkedPlugin : public kovra::replay::PluginSource {
     if (!options.pluginPath.empty()) {
       return error = "--plugin: this build has the plug-in linked in", false;
     }
-    // The native platform has no windows: its forms end with the code it is given.
-    if (auto* posix = dynamic_cast<kovra::PosixPlatform*>(&kovra::SystemPlatform())) {
-      posix->SetFormEndCode(options.confirm ? 1 : 2);
-    }
+    answer_ = kovra::replay::FixedAnswerForm(options.confirm ? 1 : 2);
+    kovra::replay::AnswerSettingsFormsWith(answer_);
     calls = kovra::replay::NativePluginCalls();
     return true;
   }
   void Close() override {}
+
+ private:
+  kovra::replay::FixedAnswerForm answer_{2};
 };
 
 }  // namespace

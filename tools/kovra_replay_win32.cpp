@@ -9,7 +9,7 @@
 #include <string>
 #include <thread>
 
-#include "tools/plugin_loader_win32.h"
+#include "plugin_calls/plugin_loader_win32.h"
 #include "tools/replay_main.h"
 
 namespace {

@@ -1,5 +1,5 @@
 #pragma once
-#include "tools/plugin_calls.h"
+#include "plugin_calls/plugin_calls.h"
 
 namespace kovra::replay {
 

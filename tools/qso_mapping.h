@@ -5,7 +5,7 @@
 
 #include "platform/ole_date.h"
 #include "tools/adif_reader.h"
-#include "tools/plugin_calls.h"
+#include "plugin_calls/plugin_calls.h"
 
 namespace kovra::replay {
 

@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "platform/ole_date.h"
-#include "tools/plugin_calls.h"
+#include "plugin_calls/plugin_calls.h"
 #include "tools/qso_mapping.h"
 #include "tools/tour_repeats.h"
 

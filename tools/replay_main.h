@@ -2,7 +2,7 @@
 #include <cstdio>
 #include <string>
 
-#include "tools/plugin_calls.h"
+#include "plugin_calls/plugin_calls.h"
 #include "tools/replay_options.h"
 
 namespace kovra::replay {

@@ -178,24 +178,25 @@ void CompareState(Comparer& c, const Plugin& engine, const model::ReferenceModel
   c.Number("claimed score", engine.claimedScore(), model.claimedScore());
 }
 
-void ComparePlatforms(Comparer& c, const test::FakePlatform& engine,
-                      const test::FakePlatform& model) {
-  CompareFiles(c, engine.files, model.files);
+void ComparePorts(Comparer& c, const test::FakePorts& engine, const test::FakePorts& model) {
+  const test::FakePlatform& e = engine.platform;
+  const test::FakePlatform& m = model.platform;
+  CompareFiles(c, e.files, m.files);
   c.At("");
-  c.Number("message boxes", engine.messages.size(), model.messages.size());
-  c.Number("forms shown", engine.formsShown.size(), model.formsShown.size());
-  c.Number("programs started", engine.started.size(), model.started.size());
-  for (std::size_t i = 0; i < engine.messages.size(); ++i) {
+  c.Number("message boxes", e.messages.size(), m.messages.size());
+  c.Number("forms shown", engine.form.shown.size(), model.form.shown.size());
+  c.Number("programs started", e.started.size(), m.started.size());
+  for (std::size_t i = 0; i < e.messages.size(); ++i) {
     c.At("message box", i);
-    CompareMessage(c, engine.messages[i], model.messages[i]);
+    CompareMessage(c, e.messages[i], m.messages[i]);
   }
-  for (std::size_t i = 0; i < engine.formsShown.size(); ++i) {
+  for (std::size_t i = 0; i < engine.form.shown.size(); ++i) {
     c.At("form", i);
-    CompareForm(c, engine.formsShown[i], model.formsShown[i]);
+    CompareForm(c, engine.form.shown[i], model.form.shown[i]);
   }
-  for (std::size_t i = 0; i < engine.started.size(); ++i) {
+  for (std::size_t i = 0; i < e.started.size(); ++i) {
     c.At("program started", i);
-    c.Text("", engine.started[i], model.started[i]);
+    c.Text("", e.started[i], m.started[i]);
   }
   CompareHost(c, engine.host, model.host);
 }

@@ -7,7 +7,7 @@
 
 #include "engine/plugin.h"
 #include "tests/model/reference_model.h"
-#include "tests/unit/fake_platform.h"
+#include "tests/support/fake_platform.h"
 
 namespace kovra::fuzz {
 
@@ -57,7 +57,6 @@ void CompareLog(Comparer& c, const Plugin& engine, const model::ReferenceModel& 
 void CompareState(Comparer& c, const Plugin& engine, const model::ReferenceModel& model);
 
 // Files, message boxes, forms shown, programs started and host commands.
-void ComparePlatforms(Comparer& c, const test::FakePlatform& engine,
-                      const test::FakePlatform& model);
+void ComparePorts(Comparer& c, const test::FakePorts& engine, const test::FakePorts& model);
 
 }  // namespace kovra::fuzz

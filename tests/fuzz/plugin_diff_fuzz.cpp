@@ -16,9 +16,9 @@ constexpr char kIni[] = "Plugins\\KOVRA.ini";
 constexpr int kMaxCalls = 120;
 
 struct Sides {
-  test::FakePlatform enginePlatform, modelPlatform;
-  Plugin engine{enginePlatform};
-  model::ReferenceModel model{modelPlatform};
+  test::FakePorts engineSide, modelSide;
+  Plugin engine{engineSide.platform, engineSide.form, engineSide.host};
+  model::ReferenceModel model{modelSide.platform, modelSide.form, modelSide.host};
   std::vector<model::ModelReport> reported;  // for repeats and near-repeats
   const char* engineResult = nullptr;        // must stay valid until the next GetResult
   std::string engineResultCopy;
@@ -29,13 +29,13 @@ struct Sides {
   // Applies the same change of surroundings to both platforms.
   template <typename F>
   void OnBoth(F change) {
-    change(enginePlatform);
-    change(modelPlatform);
+    change(engineSide);
+    change(modelSide);
   }
 };
 
-ContactReport EngineReport(const model::ModelReport& m) {
-  ContactReport r;
+HostContact EngineReport(const model::ModelReport& m) {
+  HostContact r;
   r.call = m.call;
   r.time = m.time;
   r.freqHz = m.freqHz;
@@ -65,8 +65,8 @@ void Reset(ByteReader& r, Sides& s) {
                        "\"), form ends " + std::to_string(script.endCode) + " after " +
                        std::to_string(script.edits.size()) + " edits");
   });
-  s.OnBoth([&](test::FakePlatform& p) {
-    p.form = [script](SettingsForm& f) { return Play(script, f); };
+  s.OnBoth([&](test::FakePorts& p) {
+    p.form.answer = [script](SettingsForm& f) { return Play(script, f); };
   });
   s.compare.Number("ResetStats0 result", s.engine.ResetStats(flag, callsign, date),
                    s.model.ResetStats(flag, callsign, date));
@@ -111,7 +111,7 @@ void Check(ByteReader& r, Sides& s) {
     check.band = earlier->band;
   }
   const UtcTime now = DrawClock(r);
-  s.OnBoth([&](test::FakePlatform& p) { p.now = now; });
+  s.OnBoth([&](test::FakePorts& p) { p.platform.now = now; });
   const bool withBuffer = r.Below(8) != 0;
   const std::size_t size = 50 + check.call.size();  // the least the host must give
   std::unique_ptr<char[]> engineBuffer(new char[size]), modelBuffer(new char[size]);
@@ -157,39 +157,39 @@ void ChangeSurroundings(ByteReader& r, Sides& s) {
       s.compare.Call([&] {
         return std::string(std::string("settings file: ") + key + "=\"" + Escaped(value) + "\"");
       });
-      s.OnBoth([&](test::FakePlatform& p) {
-        p.files[kIni] = WithProfileValue(p.files[kIni], "Settings", key, value);
+      s.OnBoth([&](test::FakePorts& p) {
+        p.platform.files[kIni] = WithProfileValue(p.platform.files[kIni], "Settings", key, value);
       });
       return;
     }
     case 1: {
       const std::string bytes = r.Compose(std::string("CLUB: x\r\n\0\xC0", 11), 12);
       s.compare.Call([&] { return std::string("cabrillo.ini: \"" + Escaped(bytes) + "\""); });
-      s.OnBoth([&](test::FakePlatform& p) { p.files["cabrillo.ini"] = bytes; });
+      s.OnBoth([&](test::FakePorts& p) { p.platform.files["cabrillo.ini"] = bytes; });
       return;
     }
     case 2: {
       const std::string name =
           r.Below(2) ? std::string(kIni) : s.model.settings().logBaseName + ".cbr";
       s.compare.Call([&] { return std::string("toggle unwritable: " + Escaped(name)); });
-      s.OnBoth([&](test::FakePlatform& p) {
-        if (!p.unwritable.erase(name)) p.unwritable.insert(name);
+      s.OnBoth([&](test::FakePorts& p) {
+        if (!p.platform.unwritable.erase(name)) p.platform.unwritable.insert(name);
       });
       return;
     }
     case 3:
       s.compare.Call([&] { return std::string("toggle host running"); });
-      s.OnBoth([&](test::FakePlatform& p) { p.host.running = !p.host.running; });
+      s.OnBoth([&](test::FakePorts& p) { p.host.running = !p.host.running; });
       return;
     case 4: {
       const int fail = r.Below(6);
       s.compare.Call([&] { return std::string("host fails command " + std::to_string(fail)); });
-      s.OnBoth([&](test::FakePlatform& p) { p.host.failOnCommand = fail; });
+      s.OnBoth([&](test::FakePorts& p) { p.host.failOnCommand = fail; });
       return;
     }
     case 5:
       s.compare.Call([&] { return std::string("cabrillo.ini removed"); });
-      s.OnBoth([&](test::FakePlatform& p) { p.files.erase("cabrillo.ini"); });
+      s.OnBoth([&](test::FakePorts& p) { p.platform.files.erase("cabrillo.ini"); });
       return;
     default:
       s.compare.Call([&] { return std::string("SetupSet0()"); });
@@ -232,7 +232,7 @@ void OneCall(ByteReader& r, Sides& s) {
   CheckResultStillValid(s);
   if (everything || r.empty()) {
     CompareState(s.compare, s.engine, s.model);
-    ComparePlatforms(s.compare, s.enginePlatform, s.modelPlatform);
+    ComparePorts(s.compare, s.engineSide, s.modelSide);
   } else {
     CompareLog(s.compare, s.engine, s.model);
   }

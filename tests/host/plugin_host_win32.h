@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "tools/plugin_loader_win32.h"
+#include "plugin_calls/plugin_loader_win32.h"
 
 namespace kovra::host {
 

@@ -19,6 +19,7 @@ start_display() {
   if [ -f "$lock" ] && kill -0 "$(tr -d ' ' < "$lock")" 2>/dev/null; then return; fi
   rm -f "$lock" "/tmp/.X11-unix/X$n"
   setsid Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 </dev/null 9>&- &
+  echo $! > "$WINEPREFIX.xvfb-pid"  # for scripts/stop-wine.sh
   for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && return; sleep 0.1; done
   echo "wine-run: Xvfb did not start on $DISPLAY" >&2; exit 1
 }

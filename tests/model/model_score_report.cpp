@@ -48,7 +48,7 @@ void ReferenceModel::AppendBandRows(std::size_t n, int& pointTotal) {
   }
 }
 
-void ReferenceModel::WriteReport(std::size_t n) {
+void ReferenceModel::WriteCabrilloFile(std::size_t n) {
   for (std::size_t i = 0; i < n; ++i) {
     const ModelContact& c = contacts_[i];
     AddQsoLine(settings_, {c.call, c.freqKHz, ModeCode(c.mode), c.time, c.rstSent, c.exchgSent,
@@ -73,7 +73,7 @@ const char* ReferenceModel::GetResult(int* score) {
                                "Plugins\\KOVRA.ini");
   resultText_ += "\r\nScore: " + std::to_string(pointTotal) + "\r\n";
   if (reportFlag_ != 0) {
-    WriteReport(n);
+    WriteCabrilloFile(n);
     if (score != nullptr) *score = -1;
   }
   if (!modeSent_) SetHostMode();

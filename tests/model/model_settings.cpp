@@ -118,12 +118,13 @@ std::string ReplaceAll(const std::string& text, const std::string& search,
   return result + remainder;
 }
 
-int EditStationSettings(ModelSettings& s, const std::string& callsign, Platform& platform) {
+int EditStationSettings(ModelSettings& s, const std::string& callsign, Platform& platform,
+                        SettingsFormRunner& formRunner) {
   s.callsign = callsign;
   s.logBaseName = BaseName(callsign);
   const FileForms stored = LoadFromFile(s, callsign, platform);
   SettingsForm form = FormFor(s, callsign);
-  if (platform.RunSettingsForm(form) != 1) {
+  if (formRunner.Run(form) != 1) {
     // Cancel: the writer still needs the tagged form, built from what was read.
     s.address = FileToCabrillo(stored.address, kAddressTag);
     s.soapbox = FileToCabrillo(stored.soapbox, kSoapboxTag);

@@ -2,6 +2,7 @@
 #include <string>
 #include <vector>
 
+#include "output/settings_form.h"
 #include "platform/platform.h"
 
 namespace kovra::model {
@@ -18,6 +19,7 @@ std::string ReplaceAll(const std::string& text, const std::string& search,
                        const std::string& replacement);
 
 // The settings step: loads the file, runs the form, saves on OK. 1 on OK, else 0.
-int EditStationSettings(ModelSettings& s, const std::string& callsign, Platform& platform);
+int EditStationSettings(ModelSettings& s, const std::string& callsign, Platform& platform,
+                        SettingsFormRunner& form);
 
 }  // namespace kovra::model

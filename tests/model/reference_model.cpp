@@ -81,7 +81,7 @@ int ReferenceModel::ResetStats(int reportFlag, const std::string& callsign,
   bands_.clear();
   reportFlag_ = reportFlag;
   callsign_ = callsign;
-  if (reportFlag_ != 0) EditStationSettings(settings_, std::string(callsign_), platform_);
+  if (reportFlag_ != 0) EditStationSettings(settings_, std::string(callsign_), platform_, form_);
   return 1;
 }
 
@@ -142,7 +142,7 @@ int ReferenceModel::CheckCall(const ModelCheck& check, char* message) {
 }
 
 void ReferenceModel::SetHostMode() {
-  HostConnection& host = platform_.Host();
+  HostConnection& host = host_;
   if (!host.Open()) return;
   if (host.SendCommand("<MODE:BPSK31>") && host.SendCommand("<BAUDRATE:63>")) modeSent_ = true;
   host.Close();

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "hostlink/host_connection.h"
+#include "output/settings_form.h"
 #include "platform/platform.h"
 #include "tests/model/model_settings.h"
 
@@ -32,7 +34,8 @@ struct ModelCheck {
 
 class ReferenceModel {
  public:
-  explicit ReferenceModel(Platform& platform) : platform_(platform) {}
+  ReferenceModel(Platform& platform, SettingsFormRunner& form, HostConnection& host)
+      : platform_(platform), form_(form), host_(host) {}
 
   void SetupSet();
   int ResetStats(int reportFlag, const std::string& callsign, const OleDate& titleDate);
@@ -52,10 +55,12 @@ class ReferenceModel {
   int NewRegionCode(const ModelCheck& check) const;
   void SortBands();
   void AppendBandRows(std::size_t n, int& pointTotal);
-  void WriteReport(std::size_t n);
+  void WriteCabrilloFile(std::size_t n);
   void SetHostMode();
 
   Platform& platform_;
+  SettingsFormRunner& form_;
+  HostConnection& host_;
   std::vector<ModelContact> contacts_;
   std::vector<std::string> bands_;
   std::string callsign_, titleDate_;

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "hostlink/host_connection.h"
+#include "output/settings_form.h"
 #include "platform/platform.h"
 #include "platform/profile_file.h"
 
@@ -35,8 +37,20 @@ class FakeHost : public HostConnection {
   int commandsSeen_ = 0;
 };
 
-// A settable clock, files and profile in memory, a scripted form and a recording
-// message box: everything a test wants to see or steer.
+// Records every form it is shown and answers as scripted (Cancel by default).
+class FakeForm : public SettingsFormRunner {
+ public:
+  std::function<int(SettingsForm&)> answer = [](SettingsForm&) { return 2; };
+  std::vector<SettingsForm> shown;
+
+  int Run(SettingsForm& f) override {
+    shown.push_back(f);
+    return answer(f);
+  }
+};
+
+// A settable clock, files and profile in memory and a recording message box:
+// everything a test wants to see or steer of the operating system.
 class FakePlatform : public Platform {
  public:
   UtcTime now{14, 10};
@@ -44,9 +58,6 @@ class FakePlatform : public Platform {
   std::set<std::string> unwritable;
   std::vector<MessageBoxRequest> messages;
   std::vector<std::string> started;
-  std::function<int(SettingsForm&)> form = [](SettingsForm&) { return 2; };
-  std::vector<SettingsForm> formsShown;
-  FakeHost host;
 
   UtcTime UtcNow() override { return now; }
   std::string DateText(const OleDate& date) override {
@@ -63,10 +74,6 @@ class FakePlatform : public Platform {
                           const std::string& value, const std::string& file) override {
     return ReplaceFile(file, WithProfileValue(files[file], section, key, value));
   }
-  int RunSettingsForm(SettingsForm& f) override {
-    formsShown.push_back(f);
-    return form(f);
-  }
   std::optional<std::string> ReadFile(const std::string& name) override {
     const auto it = files.find(name);
     if (it == files.end()) return std::nullopt;
@@ -77,7 +84,13 @@ class FakePlatform : public Platform {
     files[name] = bytes;
     return true;
   }
-  HostConnection& Host() override { return host; }
+};
+
+// The three ports of a plug-in, all fakes.
+struct FakePorts {
+  FakePlatform platform;
+  FakeForm form;
+  FakeHost host;
 };
 
 }  // namespace kovra::test

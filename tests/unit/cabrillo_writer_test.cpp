@@ -16,7 +16,7 @@ class CabrilloLogTest : public PluginTest {
  protected:
   void AddContact(std::string_view call, uint32_t freqHz, std::string_view mode, OleDate time,
                   std::string_view exchgRcvd = "001 MA") {
-    ContactReport r = Report(call, "20", exchgRcvd, "UA", time);
+    HostContact r = Report(call, "20", exchgRcvd, "UA", time);
     r.freqHz = freqHz;
     r.mode = mode;
     plugin.AddData(r);
@@ -39,7 +39,7 @@ TEST_F(CabrilloLogTest, WholeFileWithAndWithoutExtraHeader) {
   platform.files["Plugins\\KOVRA.ini"] =
       "[Settings]\r\nName=\xC8\xE2\xE0\xED\r\nAddress=Lenina 1<CR><LF>Moskva\r\n"
       "Email=rk3a@example.org\r\nClub=CCC\r\nSoapBox=73!\r\n";
-  platform.form = [](SettingsForm& f) {
+  form.answer = [](SettingsForm& f) {
     f.callsign = "RK3A/QRP";
     f.categoryOverlay = "SO80";
     return 1;

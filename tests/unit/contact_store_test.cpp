@@ -1,7 +1,21 @@
 #include <algorithm>
+#include <cstdlib>
 #include <limits>
+#include <new>
 
 #include "tests/unit/plugin_fixture.h"
+
+// While armed, the allocation after `allocationsLeft` more fails: a failed add must
+// leave the contact log as it was, at whichever allocation it fails.
+static long allocationsLeft = -1;
+
+void* operator new(std::size_t size) {
+  if (allocationsLeft >= 0 && allocationsLeft-- == 0) throw std::bad_alloc();
+  if (void* p = std::malloc(size ? size : 1)) return p;
+  throw std::bad_alloc();
+}
+void operator delete(void* p) noexcept { std::free(p); }
+void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
 namespace kovra::test {
 namespace {
@@ -15,14 +29,14 @@ TEST_F(ContactStore, IdenticalReportsAreStoredOnce) {
   EXPECT_EQ(plugin.bands().bands(), std::vector<std::string>{"20"});
 
   Add("UA3ABC", "20", "001 MA", "UA", At(14, 5, 1));  // one second later
-  ContactReport other = Report("UA3ABC");
+  HostContact other = Report("UA3ABC");
   other.extra = "x";
   plugin.AddData(other);
   EXPECT_EQ(plugin.log().size(), 3u);
 }
 
 TEST_F(ContactStore, KeepsEveryFieldOfTheReport) {
-  ContactReport r = Report("UA9XYZ", "40", "017 SP", "UA9");
+  HostContact r = Report("UA9XYZ", "40", "017 SP", "UA9");
   r.freqHz = 7035999;
   r.extra = "tail";
   EXPECT_EQ(plugin.AddData(r), 1);
@@ -138,20 +152,70 @@ TEST_F(ContactStore, ResetEmptiesTheLogAndStartsTheToolOnce) {
   EXPECT_EQ(plugin.log().size(), 0u);
   EXPECT_TRUE(plugin.bands().bands().empty());
   EXPECT_EQ(platform.started, std::vector<std::string>{".\\Plugins\\Tovmax.exe"});
-  EXPECT_TRUE(platform.formsShown.empty());
+  EXPECT_TRUE(form.shown.empty());
 }
 
 TEST_F(ContactStore, ReportFlagShowsTheFormAtEveryResetEvenWhenCancelled) {
   plugin.ResetStats(1, "RK3A", At(12, 0));
   Add("UA3ABC");
   plugin.ResetStats(-5, "RK3A", At(12, 0));
-  EXPECT_EQ(platform.formsShown.size(), 2u);
+  EXPECT_EQ(form.shown.size(), 2u);
   EXPECT_EQ(plugin.log().size(), 0u);
 }
 
 TEST_F(ContactStore, BandListKeepsFirstSeenOrderAndExactTexts) {
   for (const char* band : {"40", "20m", "20M", "40", "", "20m"}) Add("UA3ABC", band);
   EXPECT_EQ(plugin.bands().bands(), (std::vector<std::string>{"40", "20m", "20M", ""}));
+}
+
+Contact Stored(const std::string& call, const std::string& band, const std::string& region) {
+  Contact c;
+  c.call = call;
+  c.band = band;
+  c.mode = "BPSK63";
+  c.prefix = "UA";
+  c.exchgRcvd = "001 " + region;
+  (region == "MA" ? c.maCall : c.regionCode) = region == "MA" ? call : region;
+  return c;
+}
+
+// What the log answers about a contact that a failed add must not have left behind.
+std::string Answers(const ContactLog& log, const Contact& c) {
+  std::string calls;
+  for (const Contact& stored : log) calls += stored.call + " ";
+  const bool ofStation = log.AnyOfStation(c.call, c.mode, c.band, [](const Contact&) { return true; });
+  return calls + std::to_string(log.size()) + std::to_string(ofStation) +
+         std::to_string(log.HasMaCall(c.maCall)) + std::to_string(log.HasRegionCode(c.regionCode)) +
+         std::to_string(log.CountedOnBand(c.band));
+}
+
+TEST(ContactLogAdd, FailingAtAnyAllocationLeavesTheLogAsItWas) {
+  // 0 stored contacts: the indexes are made; 8: both indexes grow on the next add.
+  for (const int before : {0, 8}) {
+    for (long failAt = 0;; ++failAt) {
+      ContactLog log;
+      for (int i = 0; i < before; ++i) log.Add(Stored("UA3A" + std::to_string(i), "20", "SP"));
+      for (const char* region : {"MA", "TU"}) {
+        const Contact next = Stored("UA9NEW" + std::string(region), "40", region);
+        const std::string was = Answers(log, next);
+        Contact moved = next;
+        allocationsLeft = failAt;
+        bool failed = false;
+        try {
+          log.Add(std::move(moved));
+        } catch (const std::bad_alloc&) {
+          failed = true;
+        }
+        allocationsLeft = -1;
+        if (!failed) continue;
+        EXPECT_EQ(Answers(log, next), was) << before << " stored, allocation " << failAt;
+        EXPECT_TRUE(log.Add(Contact(next)));
+        EXPECT_TRUE(log.RemoveFirst(next.call, next.mode, next.band));
+        EXPECT_EQ(Answers(log, next), was);
+      }
+      if (log.size() == std::size_t(before) + 2) break;  // both adds went through
+    }
+  }
 }
 
 }  // namespace

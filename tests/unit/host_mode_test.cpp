@@ -11,33 +11,33 @@ TEST_F(HostModeTest, SendsBothCommandsOncePerLoad) {
   plugin.GetResult(nullptr);
   plugin.ResetStats(0, "RK3A", At(12, 0));
   plugin.GetResult(nullptr);
-  EXPECT_EQ(platform.host.received, (Texts{"<MODE:BPSK31>", "<BAUDRATE:63>"}));
-  EXPECT_EQ(platform.host.attempts, 1);
-  EXPECT_EQ(platform.host.closes, 1);
+  EXPECT_EQ(host.received, (Texts{"<MODE:BPSK31>", "<BAUDRATE:63>"}));
+  EXPECT_EQ(host.attempts, 1);
+  EXPECT_EQ(host.closes, 1);
 }
 
 TEST_F(HostModeTest, AbsentHostIsTriedAgainAtTheNextResult) {
-  platform.host.running = false;
+  host.running = false;
   int score = 9;
   plugin.GetResult(&score);
   plugin.GetResult(&score);
-  EXPECT_EQ(platform.host.attempts, 2);
+  EXPECT_EQ(host.attempts, 2);
   EXPECT_EQ(score, 0);
-  platform.host.running = true;
+  host.running = true;
   plugin.GetResult(&score);
-  EXPECT_EQ(platform.host.received, (Texts{"<MODE:BPSK31>", "<BAUDRATE:63>"}));
-  EXPECT_EQ(platform.host.closes, 1);
+  EXPECT_EQ(host.received, (Texts{"<MODE:BPSK31>", "<BAUDRATE:63>"}));
+  EXPECT_EQ(host.closes, 1);
 }
 
 TEST_F(HostModeTest, AFailedFirstCommandIsNotFollowedAndIsSentAgainLater) {
-  platform.host.failOnCommand = 0;
+  host.failOnCommand = 0;
   plugin.GetResult(nullptr);
-  EXPECT_TRUE(platform.host.received.empty());
-  EXPECT_EQ(platform.host.closes, 1);
+  EXPECT_TRUE(host.received.empty());
+  EXPECT_EQ(host.closes, 1);
   plugin.GetResult(nullptr);
-  EXPECT_EQ(platform.host.received, (Texts{"<MODE:BPSK31>", "<BAUDRATE:63>"}));
+  EXPECT_EQ(host.received, (Texts{"<MODE:BPSK31>", "<BAUDRATE:63>"}));
   plugin.GetResult(nullptr);
-  EXPECT_EQ(platform.host.attempts, 2);
+  EXPECT_EQ(host.attempts, 2);
 }
 
 }  // namespace

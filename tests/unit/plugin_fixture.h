@@ -4,7 +4,7 @@
 #include <string>
 
 #include "engine/plugin.h"
-#include "tests/unit/fake_platform.h"
+#include "tests/support/fake_platform.h"
 
 namespace kovra::test {
 
@@ -12,16 +12,18 @@ namespace kovra::test {
 class PluginTest : public ::testing::Test {
  protected:
   FakePlatform platform;
-  Plugin plugin{platform};
+  FakeForm form;
+  FakeHost host;
+  Plugin plugin{platform, form, host};
 
   static OleDate At(int hour, int minute, double second = 0, int day = 8) {
     return MakeOleDate(2026, 12, day, hour, minute, second);
   }
 
-  ContactReport Report(std::string_view call, std::string_view band = "20",
+  HostContact Report(std::string_view call, std::string_view band = "20",
                        std::string_view exchgRcvd = "001 MA", std::string_view prefix = "UA",
                        OleDate time = At(14, 5)) {
-    ContactReport r;
+    HostContact r;
     r.call = call;
     r.time = time;
     r.freqHz = 14070500;

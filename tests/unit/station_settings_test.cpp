@@ -76,10 +76,10 @@ class SettingsStepTest : public PluginTest {
 
 TEST_F(SettingsStepTest, FirstUseOffersTheDefaultsAndCancelWritesNothing) {
   plugin.ResetStats(0, "UA3ABC/P", At(12, 0));
-  EXPECT_TRUE(platform.formsShown.empty());
+  EXPECT_TRUE(form.shown.empty());
   plugin.ResetStats(1, "UA3ABC/P", At(12, 0));
-  ASSERT_EQ(platform.formsShown.size(), 1u);
-  EXPECT_EQ(Boxes(platform.formsShown[0]),
+  ASSERT_EQ(form.shown.size(), 1u);
+  EXPECT_EQ(Boxes(form.shown[0]),
             (std::vector<std::string>{"UA3ABC/P", "Velmora", "", "", "UA3ABC/P", "", "", "", "",
                                       "A4.BPSK63", "ALL", "HIGH", "", ""}));
   EXPECT_EQ(ini(), "");
@@ -88,7 +88,7 @@ TEST_F(SettingsStepTest, FirstUseOffersTheDefaultsAndCancelWritesNothing) {
 
 TEST_F(SettingsStepTest, OkWritesTheEightKeysInOrderAndKeepsTheBaseName) {
   ini() = "[Settings]\r\nClaimed=12\r\n";
-  platform.form = [](SettingsForm& f) {
+  form.answer = [](SettingsForm& f) {
     f.callsign = "RK3A/QRP";
     f.name = "Ivan";
     f.address = "Line 1\r\nLine 2";
@@ -116,9 +116,9 @@ TEST_F(SettingsStepTest, StoredValuesAreOfferedAndSurviveAnUnchangedOk) {
   ini() =
       "[Settings]\r\nOperators=RK3A UA3ABC\r\nAddress=Line 1<CR><LF>Line 2\r\n"
       "SoapBox=<LF>x\r\nCategory=SO\r\nContest=Other\r\nClaimed=7\r\nEmail=e@x\r\nClub=C\r\n";
-  platform.form = [](SettingsForm&) { return 1; };
+  form.answer = [](SettingsForm&) { return 1; };
   plugin.ResetStats(1, "RK3A", At(12, 0));
-  EXPECT_EQ(Boxes(platform.formsShown[0]),
+  EXPECT_EQ(Boxes(form.shown[0]),
             (std::vector<std::string>{"RK3A", "Velmora", "7", "", "RK3A UA3ABC", "C", "e@x",
                                       "Line 1\r\nLine 2", "\nx", "A4.BPSK63", "ALL", "HIGH", "",
                                       ""}));
@@ -135,40 +135,40 @@ TEST_F(SettingsStepTest, CancelKeepsFileAndLinesAndLeavesCabrilloForm) {
   const std::string before = ini();
   StationSettings s;
   AddQsoLine(s, {"UA3ABC", 14070, "PM", At(14, 5), "599", "001 MA", "599", "002 MA"});
-  platform.form = [](SettingsForm& f) {
+  form.answer = [](SettingsForm& f) {
     f.name = "typed";
     return 2;
   };
-  EXPECT_EQ(EditStationSettings(s, "RK3A", platform), 0);
+  EXPECT_EQ(EditStationSettings(s, "RK3A", platform, form), 0);
   EXPECT_EQ(ini(), before);
   EXPECT_EQ(s.qsoLines.rfind("QSO: "), 0u);
   EXPECT_EQ(s.address, "a\r\nADDRESS: b");
   EXPECT_EQ(s.soapbox, "s\r\nSOAPBOX: t");
   EXPECT_EQ(s.name, "");
 
-  platform.form = [](SettingsForm&) { return 1; };
+  form.answer = [](SettingsForm&) { return 1; };
   platform.unwritable.insert(kIni);  // a failed save is ignored
-  EXPECT_EQ(EditStationSettings(s, "RK3A", platform), 1);
+  EXPECT_EQ(EditStationSettings(s, "RK3A", platform, form), 1);
   EXPECT_TRUE(s.qsoLines.empty());
   EXPECT_EQ(ini(), before);
 }
 
 TEST_F(SettingsStepTest, OverlayIsOfferedAgainWhileOtherBoxesReset) {
-  platform.form = [](SettingsForm& f) {
+  form.answer = [](SettingsForm& f) {
     f.categoryOverlay = "SO80";
     f.categoryPower = "LOW";
     f.contest = "X";
     return 1;
   };
   plugin.ResetStats(1, "RK3A", At(12, 0));
-  platform.form = [](SettingsForm&) { return 0; };
+  form.answer = [](SettingsForm&) { return 0; };
   plugin.ResetStats(1, "RK3A", At(12, 0));
   plugin.ResetStats(1, "RK3A", At(12, 0));
-  ASSERT_EQ(platform.formsShown.size(), 3u);
+  ASSERT_EQ(form.shown.size(), 3u);
   for (std::size_t i : {1u, 2u}) {
-    EXPECT_EQ(platform.formsShown[i].categoryOverlay, "SO80");
-    EXPECT_EQ(platform.formsShown[i].categoryPower, "HIGH");
-    EXPECT_EQ(platform.formsShown[i].contest, "Velmora");
+    EXPECT_EQ(form.shown[i].categoryOverlay, "SO80");
+    EXPECT_EQ(form.shown[i].categoryPower, "HIGH");
+    EXPECT_EQ(form.shown[i].contest, "Velmora");
   }
   EXPECT_EQ(ReadProfileValue(ini(), "Settings", "Contest", ""), "X");
 }
