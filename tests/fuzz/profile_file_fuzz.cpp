@@ -1,6 +1,7 @@
 // The settings-file reader and writer of native builds, on arbitrary file bytes:
 // no read past the text, values cut to 9999 bytes, a value written is read back,
 // and writing one key leaves every other key as it was.
+#include <cctype>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -12,26 +13,35 @@
 namespace kovra::fuzz {
 namespace {
 
-bool SameName(const std::string& a, const std::string& b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
-    if (lower(a[i]) != lower(b[i])) return false;
-  }
-  return true;
+// The profile functions find sections and keys whatever the letter case of the
+// name asked for; the names drawn here are ASCII, which the C locale folds.
+std::string Folded(std::string name) {
+  for (char& c : name) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return name;
 }
 
-// Texts that the file format can hold as a name or a value and give back unchanged:
-// one line, no blank at either end; a name has no "=", "[" or "]".
-bool Storable(const std::string& text, bool name) {
-  if (text.find_first_of(name ? "\r\n=[]" : "\r\n") != std::string::npos) return false;
-  if (!text.empty() &&
-      (text.front() == ' ' || text.front() == '\t' || text.back() == ' ' || text.back() == '\t')) {
-    return false;
-  }
-  const bool quoted = text.size() >= 2 && (text.front() == '"' || text.front() == '\'') &&
-                      text.back() == text.front();
-  return name ? !text.empty() : !quoted && text.size() <= 9999;
+bool HasBlankAtAnEnd(const std::string& text) {
+  const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+  return !text.empty() && (blank(text.front()) || blank(text.back()));
+}
+
+// A value read back loses quotes that enclose it.
+bool Enclosed(const std::string& text) {
+  return text.size() >= 2 && text.front() == text.back() &&
+         (text.front() == '"' || text.front() == '\'');
+}
+
+// Texts that a "[section]" line or a "key=value" line holds and gives back as
+// they are: one line, no blank at an end, a name not empty and free of "=[]",
+// a value not quoted and within the 9999 bytes a read returns.
+bool StorableName(const std::string& name) {
+  return !name.empty() && name.find_first_of("\r\n=[]") == std::string::npos &&
+         !HasBlankAtAnEnd(name);
+}
+
+bool StorableValue(const std::string& value) {
+  return value.find_first_of("\r\n") == std::string::npos && !HasBlankAtAnEnd(value) &&
+         !Enclosed(value) && value.size() <= 9999;
 }
 
 [[noreturn]] void Fail(const char* what, const std::string& file) {
@@ -62,11 +72,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string before = ReadProfileValue(file, otherSection, otherKey, "(none)");
   if (before.size() > 9999) Fail("a value longer than 9999 bytes", file);
   const std::string written = WithProfileValue(file, section, key, value);
-  if (!Storable(section, true) || !Storable(key, true) || !Storable(value, false)) return 0;
+  if (!StorableName(section) || !StorableName(key) || !StorableValue(value)) return 0;
   if (WithProfileValue(written, section, key, value) != written)
     Fail("a second write changed it", file);
   if (ReadProfileValue(written, section, key, "(none)") != value) Fail("value not read back", file);
-  const bool sameKey = SameName(section, otherSection) && SameName(key, otherKey);
+  const bool sameKey = Folded(section) == Folded(otherSection) && Folded(key) == Folded(otherKey);
   if (!sameKey && ReadProfileValue(written, otherSection, otherKey, "(none)") != before) {
     Fail("writing one key changed another", file);
   }

@@ -1,143 +1,179 @@
 #include "tests/model/model_settings.h"
 
+#include <array>
+#include <initializer_list>
+#include <iterator>
+#include <string_view>
+
 namespace kovra::model {
 namespace {
 
-constexpr char kFile[] = "Plugins\\KOVRA.ini";
+using Field = std::string ModelSettings::*;
+using Box = std::string SettingsForm::*;
+
+constexpr char kIni[] = "Plugins\\KOVRA.ini";
 constexpr char kSection[] = "Settings";
-constexpr char kAddressTag[] = "\r\nADDRESS: ";
-constexpr char kSoapboxTag[] = "\r\nSOAPBOX: ";
 
-bool IsTrimmed(char c) {
-  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+// Keys read at every step. Only "Operators" falls back to something, the callsign.
+struct ReadKey {
+  const char* key;
+  Field field;
+  bool fallsBackToCallsign;
+};
+const ReadKey kReadKeys[] = {
+    {"Operators", &ModelSettings::operators, true}, {"Name", &ModelSettings::name, false},
+    {"Address", &ModelSettings::address, false},    {"Claimed", &ModelSettings::claimed, false},
+    {"Email", &ModelSettings::email, false},        {"Club", &ModelSettings::club, false},
+    {"SoapBox", &ModelSettings::soapbox, false}};
+
+// Keys written on OK, in the order written.
+struct WrittenKey {
+  const char* key;
+  Field field;
+};
+const WrittenKey kWrittenKeys[] = {
+    {"Operators", &ModelSettings::operators}, {"Name", &ModelSettings::name},
+    {"Address", &ModelSettings::address},     {"Category", &ModelSettings::categoryOperator},
+    {"Contest", &ModelSettings::contest},     {"Email", &ModelSettings::email},
+    {"Club", &ModelSettings::club},           {"SoapBox", &ModelSettings::soapbox}};
+
+// Set at every step, whatever the file holds.
+struct Fixed {
+  Field field;
+  const char* value;
+};
+const Fixed kFixed[] = {{&ModelSettings::contest, "Velmora"},
+                        {&ModelSettings::categoryOperator, "A4.BPSK63"},
+                        {&ModelSettings::categoryBand, "ALL"},
+                        {&ModelSettings::categoryPower, "HIGH"}};
+
+// The multi-line values, with the tag that each further line gets in the log.
+struct MultiLine {
+  Field field;
+  const char* tag;
+};
+const MultiLine kMultiLine[] = {{&ModelSettings::address, "ADDRESS"},
+                                {&ModelSettings::soapbox, "SOAPBOX"}};
+using StoredTexts = std::array<std::string, std::size(kMultiLine)>;
+
+// The boxes that show the record. LOCATION is bound to no field at all.
+struct Binding {
+  Field field;
+  Box box;
+  bool readBackOnOk;
+};
+const Binding kBindings[] = {
+    {&ModelSettings::callsign, &SettingsForm::callsign, true},
+    {&ModelSettings::operators, &SettingsForm::operators, true},
+    {&ModelSettings::categoryOperator, &SettingsForm::categoryOperator, true},
+    {&ModelSettings::categoryBand, &SettingsForm::categoryBand, true},
+    {&ModelSettings::categoryPower, &SettingsForm::categoryPower, true},
+    {&ModelSettings::categoryOverlay, &SettingsForm::categoryOverlay, true},
+    {&ModelSettings::name, &SettingsForm::name, true},
+    {&ModelSettings::address, &SettingsForm::address, true},
+    {&ModelSettings::claimed, &SettingsForm::claimed, false},
+    {&ModelSettings::contest, &SettingsForm::contest, true},
+    {&ModelSettings::email, &SettingsForm::email, true},
+    {&ModelSettings::club, &SettingsForm::club, true},
+    {&ModelSettings::soapbox, &SettingsForm::soapbox, true}};
+
+// One walk from the left: a match is replaced and skipped, never searched again.
+std::string ReplaceAll(const std::string& text, const std::string& search,
+                       const std::string& replacement) {
+  if (search == replacement || search.empty()) return text;
+  std::string out;
+  for (std::size_t i = 0; i < text.size();) {
+    if (text.compare(i, search.size(), search) == 0) {
+      out += replacement;
+      i += search.size();
+    } else {
+      out += text[i++];
+    }
+  }
+  return out;
 }
 
-std::string BaseName(const std::string& callsign) {
-  std::string name = ReplaceAll(ReplaceAll(callsign, "/", "_"), "\\", "_");
-  while (!name.empty() && IsTrimmed(name.front())) name.erase(0, 1);
-  while (!name.empty() && IsTrimmed(name.back())) name.pop_back();
-  return name.empty() ? "KOVRA" : name;
-}
-
-std::string FileToEditing(const std::string& text) {
-  return ReplaceAll(ReplaceAll(text, "<CR>", "\r"), "<LF>", "\n");
-}
-
-std::string EditingToFile(const std::string& text) {
-  return ReplaceAll(ReplaceAll(text, "\r", "<CR>"), "\n", "<LF>");
-}
-
-std::string FileToCabrillo(const std::string& text, const std::string& tag) {
-  return ReplaceAll(ReplaceAll(text, "<CR>", tag), "<LF>", "");
-}
-
-struct FileForms {
-  std::string address, soapbox;
+struct Pass {
+  const char* search;
+  std::string replacement;
 };
 
-// Returns the multi-line values as the file holds them.
-FileForms LoadFromFile(ModelSettings& s, const std::string& callsign, Platform& platform) {
-  FileForms stored;
-  auto read = [&](const char* key, const std::string& fallback) {
-    return platform.ReadProfileString(kSection, key, fallback, kFile);
-  };
-  s.operators = read("Operators", callsign);
-  s.name = read("Name", "");
-  stored.address = read("Address", "");
-  s.address = FileToEditing(stored.address);
-  s.claimed = read("Claimed", "");
-  s.contest = "Velmora";
-  s.categoryOperator = "A4.BPSK63";
-  s.categoryBand = "ALL";
-  s.categoryPower = "HIGH";
-  s.email = read("Email", "");
-  s.club = read("Club", "");
-  stored.soapbox = read("SoapBox", "");
-  s.soapbox = FileToEditing(stored.soapbox);
+// Each pass runs over the whole outcome of the one before.
+std::string InPasses(std::string text, std::initializer_list<Pass> passes) {
+  for (const Pass& p : passes) text = ReplaceAll(text, p.search, p.replacement);
+  return text;
+}
+
+std::string EditingFromFile(const std::string& text) {
+  return InPasses(text, {{"<CR>", "\r"}, {"<LF>", "\n"}});
+}
+
+std::string FileFromEditing(const std::string& text) {
+  return InPasses(text, {{"\r", "<CR>"}, {"\n", "<LF>"}});
+}
+
+std::string CabrilloFromFile(const std::string& text, const char* tag) {
+  return InPasses(text, {{"<CR>", std::string("\r\n") + tag + ": "}, {"<LF>", ""}});
+}
+
+bool IsWhiteSpace(char c) { return std::string_view(" \t\n\v\f\r").find(c) != std::string_view::npos; }
+
+std::string LogBaseName(const std::string& callsign) {
+  const std::string safe = InPasses(callsign, {{"/", "_"}, {"\\", "_"}});
+  std::size_t first = 0, end = safe.size();
+  while (first < end && IsWhiteSpace(safe[first])) ++first;
+  while (end > first && IsWhiteSpace(safe[end - 1])) --end;
+  return first == end ? "KOVRA" : safe.substr(first, end - first);
+}
+
+// Fills the record from the file and the fixed values, the multi-line ones in
+// editing form; returns those as the file holds them.
+StoredTexts Load(ModelSettings& s, const std::string& callsign, Platform& platform) {
+  for (const ReadKey& k : kReadKeys) {
+    s.*k.field = platform.ReadProfileString(kSection, k.key,
+                                            k.fallsBackToCallsign ? callsign : "", kIni);
+  }
+  for (const Fixed& f : kFixed) s.*f.field = f.value;
+  StoredTexts stored;
+  for (std::size_t i = 0; i < stored.size(); ++i) {
+    stored[i] = s.*kMultiLine[i].field;
+    s.*kMultiLine[i].field = EditingFromFile(stored[i]);
+  }
   return stored;
 }
 
-SettingsForm FormFor(const ModelSettings& s, const std::string& callsign) {
-  SettingsForm f;
-  f.callsign = callsign;
-  f.operators = s.operators;
-  f.categoryOperator = s.categoryOperator;
-  f.categoryBand = s.categoryBand;
-  f.categoryPower = s.categoryPower;
-  f.categoryOverlay = s.categoryOverlay;
-  f.name = s.name;
-  f.address = s.address;
-  f.claimed = s.claimed;
-  f.contest = s.contest;
-  f.email = s.email;
-  f.club = s.club;
-  f.soapbox = s.soapbox;
-  return f;
-}
-
-void CopyBack(ModelSettings& s, const SettingsForm& f) {
-  s.callsign = f.callsign;
-  s.operators = f.operators;
-  s.categoryOperator = f.categoryOperator;
-  s.categoryBand = f.categoryBand;
-  s.categoryPower = f.categoryPower;
-  s.categoryOverlay = f.categoryOverlay;
-  s.name = f.name;
-  s.address = f.address;
-  s.contest = f.contest;
-  s.email = f.email;
-  s.club = f.club;
-  s.soapbox = f.soapbox;
-}
-
-void SaveToFile(const ModelSettings& s, Platform& platform) {
-  auto write = [&](const char* key, const std::string& value) {
-    platform.WriteProfileString(kSection, key, value, kFile);
-  };
-  write("Operators", s.operators);
-  write("Name", s.name);
-  write("Address", s.address);
-  write("Category", s.categoryOperator);
-  write("Contest", s.contest);
-  write("Email", s.email);
-  write("Club", s.club);
-  write("SoapBox", s.soapbox);
+// Takes the boxes back, saves, and returns the multi-line values in file form.
+StoredTexts Confirm(ModelSettings& s, const SettingsForm& form, Platform& platform) {
+  for (const Binding& b : kBindings) {
+    if (b.readBackOnOk) s.*b.field = form.*b.box;
+  }
+  StoredTexts stored;
+  for (std::size_t i = 0; i < stored.size(); ++i) {
+    stored[i] = s.*kMultiLine[i].field = FileFromEditing(s.*kMultiLine[i].field);
+  }
+  for (const WrittenKey& k : kWrittenKeys) {
+    platform.WriteProfileString(kSection, k.key, s.*k.field, kIni);
+  }
+  return stored;
 }
 
 }  // namespace
 
-std::string ReplaceAll(const std::string& text, const std::string& search,
-                       const std::string& replacement) {
-  if (search == replacement || search.empty()) return text;
-  std::string result;
-  std::string remainder = text;
-  for (std::size_t at; (at = remainder.find(search)) != std::string::npos;) {
-    result += remainder.substr(0, at) + replacement;
-    remainder = remainder.substr(at + search.size());
-  }
-  return result + remainder;
-}
-
 int EditStationSettings(ModelSettings& s, const std::string& callsign, Platform& platform,
                         SettingsFormRunner& formRunner) {
   s.callsign = callsign;
-  s.logBaseName = BaseName(callsign);
-  const FileForms stored = LoadFromFile(s, callsign, platform);
-  SettingsForm form = FormFor(s, callsign);
-  if (formRunner.Run(form) != 1) {
-    // Cancel: the writer still needs the tagged form, built from what was read.
-    s.address = FileToCabrillo(stored.address, kAddressTag);
-    s.soapbox = FileToCabrillo(stored.soapbox, kSoapboxTag);
-    return 0;
+  s.logBaseName = LogBaseName(callsign);
+  StoredTexts stored = Load(s, callsign, platform);
+  SettingsForm form;
+  for (const Binding& b : kBindings) form.*b.box = s.*b.field;
+  const bool ok = formRunner.Run(form) == 1;
+  if (ok) stored = Confirm(s, form, platform);
+  // The writer prints tagged lines only; after Cancel they come from what the file held.
+  for (std::size_t i = 0; i < stored.size(); ++i) {
+    s.*kMultiLine[i].field = CabrilloFromFile(stored[i], kMultiLine[i].tag);
   }
-  CopyBack(s, form);
-  s.address = EditingToFile(s.address);
-  s.soapbox = EditingToFile(s.soapbox);
-  SaveToFile(s, platform);
-  s.soapbox = FileToCabrillo(s.soapbox, kSoapboxTag);
-  s.address = FileToCabrillo(s.address, kAddressTag);
-  s.qsoLines.clear();
-  return 1;
+  if (ok) s.qsoLines.clear();
+  return ok ? 1 : 0;
 }
 
 }  // namespace kovra::model

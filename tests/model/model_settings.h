@@ -15,9 +15,6 @@ struct ModelSettings {
   std::vector<std::string> qsoLines;
 };
 
-std::string ReplaceAll(const std::string& text, const std::string& search,
-                       const std::string& replacement);
-
 // The settings step: loads the file, runs the form, saves on OK. 1 on OK, else 0.
 int EditStationSettings(ModelSettings& s, const std::string& callsign, Platform& platform,
                         SettingsFormRunner& form);
