@@ -9,9 +9,15 @@ log="${1:-$root/examples/sample.adi}"
 shift $(( $# > 0 ? 1 : 0 ))
 
 bash "$root/scripts/install-deps.sh"
-cmake -S "$root" -B "$root/build/win32" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" \
+build=$(bash "$root/scripts/wine-arch.sh")
+toolchain=mingw-i686
+if [ "$build" = win64 ]; then
+  echo "replay-sample.sh: this machine cannot run 32-bit programs: replaying through the x64 build" >&2
+  toolchain=mingw-x86_64
+fi
+cmake -S "$root" -B "$root/build/$build" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/$toolchain.cmake" \
   -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$root/build/win32" -j2 --target KOVRA kovra-replay >/dev/null
+cmake --build "$root/build/$build" -j2 --target KOVRA kovra-replay >/dev/null
 
 trap 'bash "$root/scripts/stop-wine.sh"' EXIT
-"$root/tests/host/wine-run.sh" "$root/build/win32/bin/kovra-replay.exe" --report --confirm "$@" "$log"
+"$root/tests/host/wine-run.sh" "$root/build/$build/bin/kovra-replay.exe" --report --confirm "$@" "$log"

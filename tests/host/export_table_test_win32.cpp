@@ -20,7 +20,7 @@ const T* At(HMODULE module, DWORD rva) {
 
 const IMAGE_DATA_DIRECTORY& Directory(HMODULE module, int which) {
   const auto* dos = At<IMAGE_DOS_HEADER>(module, 0);
-  return At<IMAGE_NT_HEADERS32>(module, dos->e_lfanew)->OptionalHeader.DataDirectory[which];
+  return At<IMAGE_NT_HEADERS>(module, dos->e_lfanew)->OptionalHeader.DataDirectory[which];
 }
 
 TEST_F(ExportTable, TwentyNamesWithOrdinalsOneToTwenty) {

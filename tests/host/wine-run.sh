@@ -9,9 +9,25 @@
 # inherits CTest's pipe or the lock would keep everything after it waiting.
 set -euo pipefail
 
-export WINEPREFIX="${KOVRA_WINEPREFIX:-/tmp/kovra-wine-$(id -u)}"
-export WINEARCH=win32 WINEDEBUG=-all LANG=ru_RU.UTF-8 LC_ALL=ru_RU.UTF-8
+# The operators' clock: three hours ahead of UTC, so a local-time slip shows.
+export WINEDEBUG=-all LANG=ru_RU.UTF-8 LC_ALL=ru_RU.UTF-8 TZ=Europe/Moscow
 export DISPLAY="${KOVRA_DISPLAY:-:77}"
+prefix="${KOVRA_WINEPREFIX:-/tmp/kovra-wine-$(id -u)}"
+
+# An x64 build (made where this machine cannot run 32-bit programs) gets a
+# 64-bit prefix of its own; the machine field of the PE header tells.
+pe_machine() {
+  local at
+  at=$(od -An -tu4 -j60 -N4 "$1" | tr -d ' ')
+  od -An -tx2 -j$((at + 4)) -N2 "$1" | tr -d ' '
+}
+if [ -f "$1" ] && [ "$(pe_machine "$1" 2>/dev/null)" = 8664 ]; then
+  export WINEPREFIX="$prefix-win64" WINEARCH=win64 WINELOADER=/usr/lib/wine/wine64
+  wine=/usr/lib/wine/wine64
+else
+  export WINEPREFIX="$prefix" WINEARCH=win32
+  wine=wine
+fi
 
 start_display() {
   local n="${DISPLAY#:}"
@@ -19,18 +35,18 @@ start_display() {
   if [ -f "$lock" ] && kill -0 "$(tr -d ' ' < "$lock")" 2>/dev/null; then return; fi
   rm -f "$lock" "/tmp/.X11-unix/X$n"
   setsid Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 </dev/null 9>&- &
-  echo $! > "$WINEPREFIX.xvfb-pid"  # for scripts/stop-wine.sh
+  echo $! > "$prefix.xvfb-pid"  # for scripts/stop-wine.sh
   for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && return; sleep 0.1; done
   echo "wine-run: Xvfb did not start on $DISPLAY" >&2; exit 1
 }
 
 prepare_prefix() {
   [ -f "$WINEPREFIX/.kovra-ready" ] && return
-  wineboot -i >/dev/null 2>&1 </dev/null 9>&-
+  "$wine" wineboot -i >/dev/null 2>&1 </dev/null 9>&-
   # Without a window manager every dialog close waits about two seconds.
-  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 </dev/null 9>&-
+  "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 </dev/null 9>&-
   # A crash must fail the test, not wait for someone to close a crash dialog.
-  wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1 </dev/null 9>&-
+  "$wine" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1 </dev/null 9>&-
   # The setup's server is not persistent: let it end, or it would stay the suite's
   # server and quit between tests, racing the next one's start.
   wineserver -w >/dev/null 2>&1 </dev/null 9>&-
@@ -43,7 +59,7 @@ flock 9
 start_display
 prepare_prefix
 wineserver -p >/dev/null 2>&1 </dev/null 9>&- || true  # fails when one runs already
-wine cmd /c exit >/dev/null 2>&1 </dev/null 9>&-  # desktop and services, detached from our pipes
+"$wine" cmd /c exit >/dev/null 2>&1 </dev/null 9>&-  # desktop and services, detached from our pipes
 flock -u 9
 exec 9>&-
-exec wine "$@"
+exec "$wine" "$@"
