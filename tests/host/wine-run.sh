@@ -12,6 +12,9 @@ set -euo pipefail
 export WINEPREFIX="${KOVRA_WINEPREFIX:-/tmp/kovra-wine-$(id -u)}"
 export WINEARCH=win32 WINEDEBUG=-all LANG=ru_RU.UTF-8 LC_ALL=ru_RU.UTF-8
 export DISPLAY="${KOVRA_DISPLAY:-:77}"
+# KOVRA_DLL, a DLL for the test host to load instead of its own, may be given as a
+# Unix path: the prefix's drive Z: is the root.
+if [[ "${KOVRA_DLL:-}" == /* ]]; then export KOVRA_DLL="Z:${KOVRA_DLL//\//\\}"; fi
 
 start_display() {
   local n="${DISPLAY#:}"
