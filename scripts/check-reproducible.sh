@@ -7,15 +7,16 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 work="$(realpath -m "${1:-build/reproducible}")"
 programs=(KOVRA.dll kovra-replay.exe)
+commit="$(git rev-parse HEAD)"
 
 if [ -n "$(git status --porcelain)" ]; then
-  echo "check-reproducible: checking $(git rev-parse --short HEAD); uncommitted changes are left out" >&2
+  echo "check-reproducible: checking ${commit:0:7}; uncommitted changes are left out" >&2
 fi
 
 build() {
   local src="$work/$1/src" out="$work/$1/build"
   mkdir -p "$src"
-  git archive HEAD | tar -x -C "$src"
+  git archive "$commit" | tar -x -C "$src"
   cmake -S "$src" -B "$out" -DCMAKE_TOOLCHAIN_FILE="$src/cmake/mingw-i686.cmake" \
     -DCMAKE_BUILD_TYPE=Release >/dev/null
   cmake --build "$out" -j2 --target KOVRA kovra-replay >/dev/null
