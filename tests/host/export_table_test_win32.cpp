@@ -13,6 +13,7 @@ namespace kovra::host {
 namespace {
 
 using ExportTable = PluginHost;
+using VersionResource = PluginHost;
 
 template <class T>
 const T* At(HMODULE module, DWORD rva) {
@@ -70,7 +71,7 @@ TEST_F(ExportTable, ImportsOnlyWindowsSystemDlls) {
 }
 
 // The numbers and the texts of the version resource, as a file's properties show them.
-TEST_F(ExportTable, VersionResourceStatesTheProjectVersion) {
+TEST_F(VersionResource, StatesTheProjectVersion) {
   const std::string path = dir() + "KOVRA.dll";
   std::string info(GetFileVersionInfoSizeA(path.c_str(), nullptr), '\0');
   ASSERT_FALSE(info.empty());
