@@ -1,5 +1,7 @@
 #include "tools/replay_main.h"
 
+#include "kovra_version.h"
+
 #include "tools/replay.h"
 #include "tools/replay_report.h"
 
@@ -14,6 +16,7 @@ int ReplayMain(int argc, const char* const* argv, PluginSource& source, std::FIL
     return 2;
   }
   if (options.help) return std::fputs(Usage(), out), 0;
+  if (options.version) return std::fputs("kovra-replay " KOVRA_VERSION "\n", out), 0;
   ReplayPlan plan;
   if (!PlanReplay(options.logPath, options.callsign, plan, error)) {
     std::fprintf(err, "kovra-replay: %s\n", error.c_str());

@@ -20,6 +20,8 @@ bool ParseOptions(int argc, const char* const* argv, ReplayOptions& options, std
       options.confirm = true;
     } else if (arg == "--help" || arg == "-h") {
       options.help = true;
+    } else if (arg == "--version") {
+      options.version = true;
     } else if (arg.size() > 1 && arg[0] == '-') {
       return error = "unknown option " + std::string(arg), false;
     } else if (!options.logPath.empty()) {
@@ -28,7 +30,9 @@ bool ParseOptions(int argc, const char* const* argv, ReplayOptions& options, std
       options.logPath = arg;
     }
   }
-  if (options.logPath.empty() && !options.help) return error = "no log file given", false;
+  if (options.logPath.empty() && !options.help && !options.version) {
+    return error = "no log file given", false;
+  }
   return true;
 }
 
@@ -40,6 +44,7 @@ const char* Usage() {
          "  --call CALLSIGN  the contestant (default: the log's STATION_CALLSIGN or OPERATOR)\n"
          "  --report         show the settings form and write the Cabrillo log\n"
          "  --confirm        press OK on the settings form and the \"Output\" box\n"
+         "  --version        print the version and stop\n"
          "Exit status: 0 done, 1 the plug-in cannot be used, 2 bad command line or log.\n";
 }
 

@@ -10,6 +10,7 @@ struct ReplayOptions {
   bool report = false;     // report flag of the reset: settings form and Cabrillo log
   bool confirm = false;    // press OK on the plug-in's modal windows
   bool help = false;
+  bool version = false;
 };
 
 // False with the reason for a command line that cannot be run.

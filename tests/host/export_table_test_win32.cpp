@@ -1,17 +1,19 @@
-// The DLL as the loader sees it: the export names the host resolves and the
-// DLLs it pulls in beside the host.
+// The DLL as the loader and Windows see it: the export names the host resolves,
+// the DLLs it pulls in beside the host, and the version it states.
 #include <algorithm>
 #include <cctype>
 #include <map>
 #include <set>
 #include <vector>
 
+#include "kovra_version.h"
 #include "tests/host/plugin_host_win32.h"
 
 namespace kovra::host {
 namespace {
 
 using ExportTable = PluginHost;
+using VersionResource = PluginHost;
 
 template <class T>
 const T* At(HMODULE module, DWORD rva) {
@@ -66,6 +68,30 @@ TEST_F(ExportTable, ImportsOnlyWindowsSystemDlls) {
     EXPECT_TRUE(system.count(name)) << name;
   }
   EXPECT_GT(count, 0);
+}
+
+// The numbers and the texts of the version resource, as a file's properties show them.
+TEST_F(VersionResource, StatesTheProjectVersion) {
+  const std::string path = dir() + "KOVRA.dll";
+  std::string info(GetFileVersionInfoSizeA(path.c_str(), nullptr), '\0');
+  ASSERT_FALSE(info.empty());
+  ASSERT_TRUE(GetFileVersionInfoA(path.c_str(), 0, DWORD(info.size()), info.data()));
+  VS_FIXEDFILEINFO* fixed = nullptr;
+  UINT size = 0;
+  ASSERT_TRUE(VerQueryValueA(info.data(), "\\", reinterpret_cast<void**>(&fixed), &size));
+  const DWORD high = MAKELONG(KOVRA_VERSION_MINOR, KOVRA_VERSION_MAJOR);
+  const DWORD low = MAKELONG(0, KOVRA_VERSION_PATCH);
+  EXPECT_EQ(fixed->dwFileVersionMS, high);
+  EXPECT_EQ(fixed->dwFileVersionLS, low);
+  EXPECT_EQ(fixed->dwProductVersionMS, high);
+  EXPECT_EQ(fixed->dwProductVersionLS, low);
+  for (const char* name : {"FileVersion", "ProductVersion"}) {
+    char* text = nullptr;
+    const std::string key = std::string("\\StringFileInfo\\041904E3\\") + name;
+    ASSERT_TRUE(VerQueryValueA(info.data(), key.c_str(), reinterpret_cast<void**>(&text), &size))
+        << name;
+    EXPECT_STREQ(text, KOVRA_VERSION) << name;
+  }
 }
 
 }  // namespace

@@ -32,6 +32,14 @@ std::string TestName() {
   return std::string(info->test_suite_name()) + "." + info->name();
 }
 
+// The DLL under test: the one built beside this program, or the one that
+// KOVRA_DLL names (a released copy, say).
+std::string DllUnderTest() {
+  char path[MAX_PATH];
+  const DWORD n = GetEnvironmentVariableA("KOVRA_DLL", path, MAX_PATH);
+  return n > 0 && n < MAX_PATH ? std::string(path, n) : ProgramDir() + "KOVRA.dll";
+}
+
 }  // namespace
 
 std::string ProgramDir() {
@@ -56,7 +64,8 @@ void PluginHost::SetUp() {
   RemoveTree(dir_);
   ASSERT_TRUE(CreateDirectoryA(dir_.c_str(), nullptr)) << dir_;
   ASSERT_TRUE(CreateDirectoryA((dir_ + "Plugins").c_str(), nullptr));
-  ASSERT_TRUE(CopyFileA((ProgramDir() + "KOVRA.dll").c_str(), (dir_ + "KOVRA.dll").c_str(), FALSE));
+  ASSERT_TRUE(CopyFileA(DllUnderTest().c_str(), (dir_ + "KOVRA.dll").c_str(), FALSE))
+      << DllUnderTest();
   ASSERT_TRUE(SetCurrentDirectoryA(dir_.c_str()));
   std::string error;
   ASSERT_TRUE(LoadPlugin(dir_ + "KOVRA.dll", plugin_, error)) << error;

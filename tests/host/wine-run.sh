@@ -29,6 +29,10 @@ else
   wine=wine
 fi
 
+# KOVRA_DLL, a DLL for the test host to load instead of its own, may be given as a
+# Unix path: the prefix's drive Z: is the root.
+if [[ "${KOVRA_DLL:-}" == /* ]]; then export KOVRA_DLL="Z:${KOVRA_DLL//\//\\}"; fi
+
 start_display() {
   local n="${DISPLAY#:}"
   local lock="/tmp/.X$n-lock"

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <vector>
 
+#include "kovra_version.h"
 #include "tests/tools/scratch_dir.h"
 #include "tools/native_calls.h"
 
@@ -84,6 +85,8 @@ TEST_F(ReplayMainTest, BadCommandLineShowsUsage) {
   }
   EXPECT_EQ(Run({"--help"}), 0);
   EXPECT_NE(out_.find("--confirm"), std::string::npos);
+  EXPECT_EQ(Run({"--version"}), 0);
+  EXPECT_EQ(out_, "kovra-replay " KOVRA_VERSION "\n");
 }
 
 }  // namespace

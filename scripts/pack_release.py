@@ -1,0 +1,57 @@
+#!/usr/bin/env python3
+"""Packs the release file: the programs of a build, the operator's guides as HTML, the
+screenshot, the example cabrillo.ini, the note on kovra-replay.exe and SHA256SUMS, in
+one folder of a zip whose bytes depend only on its contents and the commit's time."""
+import argparse
+import hashlib
+import os
+import time
+import zipfile
+
+from md_to_html import to_html
+
+
+def contents(src, bin_dir):
+    """(name in the release, bytes), in the order they are listed."""
+    def read(*path):
+        with open(os.path.join(*path), 'rb') as f:
+            return f.read()
+
+    def windows_text(*path):
+        # Notepad takes UTF-8 for what it is only with the byte-order mark.
+        return b'\xef\xbb\xbf' + read(*path).replace(b'\n', b'\r\n')
+
+    docs = os.path.join(src, 'docs')
+    files = [('KOVRA.dll', read(bin_dir, 'KOVRA.dll')),
+             ('kovra-replay.exe', read(bin_dir, 'kovra-replay.exe')),
+             ('kovra-replay.txt', windows_text(docs, 'kovra-replay.txt')),
+             # Its bytes go into the Cabrillo log unchanged: code page 1251, CR LF.
+             ('cabrillo.ini', read(src, 'examples', 'cabrillo.ini')),
+             ('settings-form.png', read(docs, 'settings-form.png'))]
+    for lang in ('ru', 'en'):
+        page = to_html(read(docs, f'operator-guide.{lang}.md').decode('utf-8'), lang)
+        files.append((f'operator-guide.{lang}.html', page.replace('\n', '\r\n').encode('utf-8')))
+    sums = ''.join(f'{hashlib.sha256(data).hexdigest()}  {name}\n' for name, data in files)
+    return files + [('SHA256SUMS', sums.encode('ascii'))]
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument('--src', required=True, help='the source tree of the build')
+    parser.add_argument('--bin', required=True, help='the folder of KOVRA.dll')
+    parser.add_argument('--folder', required=True, help='the folder name inside the zip')
+    parser.add_argument('--epoch', type=int, required=True, help='the time of every entry')
+    parser.add_argument('--out', required=True)
+    args = parser.parse_args()
+    stamp = time.gmtime(args.epoch)[:6]
+    os.makedirs(os.path.dirname(os.path.abspath(args.out)), exist_ok=True)
+    with zipfile.ZipFile(args.out, 'w', zipfile.ZIP_DEFLATED, compresslevel=9) as zf:
+        for name, data in contents(args.src, args.bin):
+            entry = zipfile.ZipInfo(f'{args.folder}/{name}', stamp)
+            entry.external_attr = 0o644 << 16
+            entry.compress_type = zipfile.ZIP_DEFLATED
+            zf.writestr(entry, data)
+
+
+if __name__ == '__main__':
+    main()
