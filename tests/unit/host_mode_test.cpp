@@ -40,5 +40,16 @@ TEST_F(HostModeTest, AFailedFirstCommandIsNotFollowedAndIsSentAgainLater) {
   EXPECT_EQ(platform.host.attempts, 2);
 }
 
+TEST_F(HostModeTest, AFailedSecondCommandIsTriedAgainLater) {
+  platform.host.failOnCommand = 1;
+  plugin.GetResult(nullptr);
+  EXPECT_EQ(platform.host.received, Texts{"<MODE:BPSK31>"});
+  plugin.GetResult(nullptr);
+  EXPECT_EQ(platform.host.received,
+            (Texts{"<MODE:BPSK31>", "<MODE:BPSK31>", "<BAUDRATE:63>"}));
+  plugin.GetResult(nullptr);
+  EXPECT_EQ(platform.host.attempts, 2);
+}
+
 }  // namespace
 }  // namespace kovra::test

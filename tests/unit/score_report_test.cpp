@@ -31,6 +31,20 @@ TEST_F(ScoreReportTest, ResultTextForTheWorkedExample) {
   EXPECT_EQ(plugin.GetResult(nullptr), text);  // a null score is not written
 }
 
+// The host reads the result text at any time until it asks for the next one.
+TEST_F(ScoreReportTest, ResultTextLastsUntilTheNextResult) {
+  Add("UA3ABC", "40");
+  const char* held = plugin.GetResult(nullptr);
+  const std::string text = held;
+  char message[128];
+  plugin.CheckCall({"UA3ABC", "BPSK63", "UA", "MA", "40"}, message);
+  plugin.CheckCall({"DL1ABC", "BPSK63", "DL", "", "40"}, message);
+  plugin.AddData(Report("DL1ABC", "80"));
+  plugin.RemoveData("DL1ABC", "BPSK63", "002", "001", "80");
+  plugin.ResetStats(0, "RK3A", At(12, 0));
+  EXPECT_EQ(std::string(held), text);
+}
+
 TEST_F(ScoreReportTest, BeforeAnyResetTheReportIsEmpty) {
   int score = 7;
   EXPECT_EQ(std::string(plugin.GetResult(&score)),
@@ -62,10 +76,14 @@ TEST_F(ScoreReportTest, RemovedBandsKeepAZeroRowAndRepeatsCountTwice) {
 }
 
 TEST_F(ScoreReportTest, ReportFlagWritesTheLogAndHandsBackMinusOne) {
+  std::string& ini = platform.files["Plugins\\KOVRA.ini"];
+  ini = "[Settings]\r\nClaimed=1\r\n";
   plugin.ResetStats(1, "RK3A", At(12, 0));
   Add("UA3ABC");
+  ini = "[Settings]\r\nClaimed=7\r\n";  // changed behind the plug-in's back
   int score = 0;
   const std::string text = plugin.GetResult(&score);
+  EXPECT_EQ(ini, "[Settings]\r\nClaimed=1\r\n");  // written though the score is as it was
   EXPECT_EQ(score, -1);
   EXPECT_NE(text.find("\r\nScore: 1\r\n"), std::string::npos);
   ASSERT_EQ(platform.messages.size(), 1u);
