@@ -13,7 +13,7 @@ fi
 
 for p in cmake g++ make googletest libgtest-dev libbenchmark-dev clang libclang-rt-14-dev \
          g++-mingw-w64-i686-posix mingw-w64-i686-dev \
-         wine wine32:i386 fonts-wine xvfb xauth locales imagemagick; do
+         wine wine32:i386 fonts-wine xvfb xauth locales tzdata imagemagick; do
   have "$p" || need+=("$p")
 done
 
@@ -24,6 +24,7 @@ if [ ${#need[@]} -gt 0 ] || [ -v updated ]; then
   [ ${#need[@]} -gt 0 ] && apt-get install -y -qq --no-install-recommends "${need[@]}" >/dev/null
 fi
 
+# tzdata: the tests run in the operators' zone, Europe/Moscow, natively and under Wine.
 # Wine picks code page 1251 and dd.MM.yyyy dates from a Russian locale, as on the operators' machines.
 if ! locale -a 2>/dev/null | grep -qi '^ru_RU\.utf-\?8$'; then
   sed -i 's/^# *\(ru_RU.UTF-8 UTF-8\)/\1/' /etc/locale.gen
