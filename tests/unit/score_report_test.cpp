@@ -89,6 +89,12 @@ TEST_F(ScoreReportTest, ReportFlagWritesTheLogAndHandsBackMinusOne) {
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_STREQ(platform.messages[0].caption, "Output");
   EXPECT_EQ(platform.messages[0].text, "File produced: RK3A.cbr");
+
+  plugin.SetupSet();  // the other box: no caption, icon or owner of its own
+  ASSERT_EQ(platform.messages.size(), 2u);
+  EXPECT_EQ(platform.messages[1].text, "No additional setup for this contest");
+  EXPECT_EQ(platform.messages[1].caption, nullptr);
+  EXPECT_FALSE(platform.messages[1].informationIcon || platform.messages[1].ownedByActiveWindow);
 }
 
 }  // namespace
