@@ -100,6 +100,7 @@ TEST_F(Exports, SetupShowsItsBoxEveryCallAndChangesNothing) {
 TEST_F(Exports, OutputBoxInformsOverTheActiveWindow) {
   const ActiveWindow host;
   ResetForReport();
+  SetActiveWindow(host.handle());  // as the host is again once the form has closed
   const Report report = ResultWithReport();
   EXPECT_EQ(report.message, "File produced: UA3ABC.cbr");
   EXPECT_EQ(report.owner, host.handle());
