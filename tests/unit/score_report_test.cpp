@@ -59,6 +59,7 @@ TEST_F(ScoreReportTest, BandsRunByPaddedKeyDescending) {
   EXPECT_EQ(RowOrder({"7", "14", "3.5"}), (V{"3.5", "14", "7"}));
   EXPECT_EQ(RowOrder({"20m", "20M"}), (V{"20m", "20M"}));
   EXPECT_EQ(RowOrder({"5", "05", "10"}), (V{"10", "05", "5"}));  // ties keep the swaps' order
+  EXPECT_EQ(RowOrder({"5", "05"}), (V{"5", "05"}));               // a tie alone is no swap
   EXPECT_EQ(RowOrder({"\xC0", "123456789012345678901", "2"}),
             (V{"123456789012345678901", "\xC0", "2"}));  // 21 characters are not padded
 }
