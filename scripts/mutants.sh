@@ -121,8 +121,8 @@ if [ $wine_ok = 1 ]; then
   cmake -S "$src" -B "$work/win32" -DCMAKE_TOOLCHAIN_FILE="$src/cmake/mingw-i686.cmake" \
     -DCMAKE_BUILD_TYPE=Release >/dev/null
   build_wine
+  trap 'bash "$src/scripts/stop-wine.sh"' EXIT
 fi
-trap 'bash "$src/scripts/stop-wine.sh"' EXIT
 
 # The unmutated tree must pass, or every mutant would look killed.
 run_native "$logs/baseline-native.log" >/dev/null || {
