@@ -29,6 +29,7 @@ if [ ${#need[@]} -gt 0 ] || [ -v updated ]; then
   [ ${#need[@]} -eq 0 ] || install || install -t "$(. /etc/os-release && echo "$VERSION_CODENAME")"
 fi
 
+# tzdata: the tests run in the operators' zone, Europe/Moscow, natively and under Wine.
 # Wine picks code page 1251 and dd.MM.yyyy dates from a Russian locale, as on the operators' machines.
 if ! locale -a 2>/dev/null | grep -qi '^ru_RU\.utf-\?8$'; then
   sed -i 's/^# *\(ru_RU.UTF-8 UTF-8\)/\1/' /etc/locale.gen

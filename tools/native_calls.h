@@ -3,7 +3,7 @@
 
 namespace kovra::replay {
 
-// The plug-in's exports as linked into a native build (kovra_native).
+// The plug-in's exports as linked into the native replay.
 host::PluginCalls NativePluginCalls();
 
 }  // namespace kovra::replay

@@ -1,13 +1,14 @@
 // Every export called through the real DLL with the host's argument layouts.
-#include "tests/host/plugin_host_win32.h"
+#include "tests/host/reporting_host_win32.h"
 #include "tests/host/window_driver_win32.h"
 
 #include <oleauto.h>
+#include <tlhelp32.h>
 
 namespace kovra::host {
 namespace {
 
-using Exports = PluginHost;
+using Exports = ReportingHost;
 
 ContactArgs Contact(Text call, Text band, const OleDate& time, Text prefix = "DL",
                     Text exchgRcvd = "001") {
@@ -27,6 +28,20 @@ ContactArgs Contact(Text call, Text band, const OleDate& time, Text prefix = "DL
 std::string Result(const PluginCalls& dll, int* score = nullptr) {
   int ignored = 0;
   return dll.getResult(score ? score : &ignored);
+}
+
+// Whether a process of this program file runs.
+bool Running(const char* program) {
+  const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+  PROCESSENTRY32 entry;
+  entry.dwSize = sizeof entry;
+  bool found = false;
+  for (BOOL more = Process32First(snapshot, &entry); more && !found;
+       more = Process32Next(snapshot, &entry)) {
+    found = lstrcmpiA(entry.szExeFile, program) == 0;
+  }
+  CloseHandle(snapshot);
+  return found;
 }
 
 // What a message box without a caption of its own shows in this process.
@@ -56,13 +71,16 @@ TEST_F(Exports, FixedAnswers) {
 
 TEST_F(Exports, SetupShowsItsBoxEveryCallAndChangesNothing) {
   const std::string caption = DefaultCaption();
+  const ActiveWindow host;  // the box is not given it as owner
   dll().AddData(Contact("DL1ABC", "20", UtcNowMinus(0)));
   for (int call = 0; call < 2; ++call) {
     std::string text, title;
+    HWND owner = host.handle();
     int buttons = 0;
     ModalOperator op(nullptr, [&](HWND box) {
       text = ItemText(box, 0xFFFF);
       title = WindowText(box);
+      owner = GetWindow(box, GW_OWNER);
       for (HWND b = FindWindowExA(box, nullptr, "Button", nullptr); b;
            b = FindWindowExA(box, b, "Button", nullptr)) {
         if (IsWindowVisible(b)) ++buttons;
@@ -73,19 +91,29 @@ TEST_F(Exports, SetupShowsItsBoxEveryCallAndChangesNothing) {
     ASSERT_TRUE(op.Operated());
     EXPECT_EQ(text, "No additional setup for this contest");
     EXPECT_EQ(title, caption);
+    EXPECT_EQ(owner, nullptr);
     EXPECT_EQ(buttons, 1);
   }
   EXPECT_NE(Result(dll()).find("Total\t 1\t 1\r\n"), std::string::npos);
+}
+
+TEST_F(Exports, OutputBoxInformsOverTheActiveWindow) {
+  const ActiveWindow host;
+  ResetForReport();
+  SetActiveWindow(host.handle());  // as the host is again once the form has closed
+  const Report report = ResultWithReport();
+  EXPECT_EQ(report.message, "File produced: UA3ABC.cbr");
+  EXPECT_EQ(report.owner, host.handle());
+  EXPECT_EQ(report.icon, LoadIconA(nullptr, IDI_INFORMATION));
 }
 
 TEST_F(Exports, ExternalToolStartsOnceOverThreeResets) {
   ASSERT_TRUE(CopyFileA((ProgramDir() + "fake_tool.exe").c_str(),
                         (dir() + "Plugins\\Tovmax.exe").c_str(), FALSE));
   for (int i = 0; i < 3; ++i) EXPECT_EQ(dll().ResetStats(0, "RK3A", UtcNowMinus(0)), 1);
-  const std::string log = dir() + "Plugins\\tovmax.log";
-  for (int i = 0; i < 500 && Slurp(log).empty(); ++i) Sleep(20);
-  Sleep(1000);  // room for a wrongly started second copy to show up
-  EXPECT_EQ(Slurp(log), "started\n");
+  // Each copy started runs from its start on: when none runs, all have written.
+  for (int i = 0; i < 500 && Running("Tovmax.exe"); ++i) Sleep(20);
+  EXPECT_EQ(Slurp(dir() + "Plugins\\tovmax.log"), "started 1\n");  // once, in a normal window
 }
 
 TEST_F(Exports, TitleDateIsTheStartOfTheLocaleDateText) {
@@ -116,7 +144,8 @@ TEST_F(Exports, ResultCountsBandsAndStoresTheClaimedScore) {
             "40\t 1\t 1\r\nTotal\t 3\t 2\r\n\r\nScore: 2\r\n");
   EXPECT_EQ(score, 2);
   EXPECT_EQ(Slurp(dir() + "Plugins\\KOVRA.ini"), "[Settings]\r\nClaimed=2\r\n");
-  EXPECT_EQ(dll().getResult(nullptr), Result(dll()));  // a null score is not written
+  const std::string again = dll().getResult(nullptr);  // a null score is not written
+  EXPECT_EQ(again, Result(dll()));
 }
 
 TEST_F(Exports, CheckCallJudgesAgainstTheUtcClock) {

@@ -16,6 +16,8 @@ Report ReportingHost::ResultWithReport(int* score) {
   Report report;
   ModalOperator op("Output", [&report](HWND box) {
     report.message = ItemText(box, 0xFFFF);
+    report.owner = GetWindow(box, GW_OWNER);
+    report.icon = BoxIcon(box);
     PressButton(box, IDOK);
   });
   report.text = dll().getResult(score);

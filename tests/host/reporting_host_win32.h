@@ -14,6 +14,8 @@ constexpr char kOwnLog[] = "UA3ABC.cbr";
 struct Report {
   std::string text;
   std::string message;  // the "Output" box; empty when none showed
+  HWND owner = nullptr;  // the box's owner window
+  HICON icon = nullptr;
   int score = 0;
 };
 

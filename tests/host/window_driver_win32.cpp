@@ -51,6 +51,26 @@ bool ModalOperator::Operated() {
   return operated_;
 }
 
+ActiveWindow::ActiveWindow()
+    : window_(CreateWindowExA(0, "STATIC", "Zelk", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300,
+                              200, nullptr, nullptr, nullptr, nullptr)) {
+  SetActiveWindow(window_);
+}
+
+ActiveWindow::~ActiveWindow() { DestroyWindow(window_); }
+
+HICON BoxIcon(HWND box) {
+  for (HWND item = GetWindow(box, GW_CHILD); item; item = GetWindow(item, GW_HWNDNEXT)) {
+    char cls[16] = {};
+    GetClassNameA(item, cls, sizeof cls);
+    const LONG style = GetWindowLongA(item, GWL_STYLE);
+    if (lstrcmpiA(cls, "Static") == 0 && (style & SS_TYPEMASK) == SS_ICON && IsWindowVisible(item)) {
+      return reinterpret_cast<HICON>(SendMessageA(item, STM_GETICON, 0, 0));
+    }
+  }
+  return nullptr;
+}
+
 std::string WindowText(HWND window) {
   const int length = GetWindowTextLengthA(window);
   std::vector<char> text(length + 1);

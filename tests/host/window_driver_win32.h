@@ -26,6 +26,23 @@ class ModalOperator {
   bool operated_ = false;
 };
 
+// A visible top-level window of the calling thread, active as the host's main
+// window is while the operator works in it.
+class ActiveWindow {
+ public:
+  ActiveWindow();
+  ~ActiveWindow();
+  ActiveWindow(const ActiveWindow&) = delete;
+  ActiveWindow& operator=(const ActiveWindow&) = delete;
+  HWND handle() const { return window_; }
+
+ private:
+  HWND window_;
+};
+
+// The icon a message box shows, or null.
+HICON BoxIcon(HWND box);
+
 std::string WindowText(HWND window);
 std::string ItemText(HWND dialog, int id);
 void PressButton(HWND dialog, int id);

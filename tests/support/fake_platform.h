@@ -58,12 +58,16 @@ class FakePlatform : public Platform {
   std::set<std::string> unwritable;
   std::vector<MessageBoxRequest> messages;
   std::vector<std::string> started;
+  std::vector<int> showModes;  // one per start, beside `started`
 
   UtcTime UtcNow() override { return now; }
   std::string DateText(const OleDate& date) override {
     return LocaleDateText(date);
   }
-  void StartProgram(const std::string& commandLine, int) override { started.push_back(commandLine); }
+  void StartProgram(const std::string& commandLine, int showMode) override {
+    started.push_back(commandLine);
+    showModes.push_back(showMode);
+  }
   void ShowMessage(const MessageBoxRequest& request) override { messages.push_back(request); }
   std::string ReadProfileString(const std::string& section, const std::string& key,
                                 const std::string& fallback, const std::string& file) override {

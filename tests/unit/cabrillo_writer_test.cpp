@@ -84,13 +84,15 @@ TEST_F(CabrilloLogTest, FailedWriteKeepsTheEarlierLogAndSaysSo) {
   EXPECT_EQ(platform.messages.back().text, "File produced: RK3A.cbr");
 }
 
-TEST(CabrilloLineTest, FieldsWiderThanTheirColumnsPushTheLineRight) {
+TEST(CabrilloLineTest, ShorterFieldsAreFilledAndWiderOnesPushTheLineRight) {
   StationSettings s;
   s.callsign = "UA3ABC/MM/LONG";
   AddQsoLine(s, {"UA3ABC/MM/LONG", 14070, "PM", MakeOleDate(2026, 12, 8, 14, 5, 0), "5995",
                  "0001 MAX", "59", ""});
+  AddQsoLine(s, {"R1A", 144, "CW", MakeOleDate(2026, 12, 8, 14, 5, 0), "57", "001", "55", "1"});
   EXPECT_EQ(s.qsoLines,
-            "QSO: 14070 PM 2026-12-08 1405 UA3ABC/MM/LONG 5995 0001 MAX UA3ABC/MM/LONG 59  \r\n");
+            "QSO: 14070 PM 2026-12-08 1405 UA3ABC/MM/LONG 5995 0001 MAX UA3ABC/MM/LONG 59  \r\n"
+            "QSO:   144 CW 2026-12-08 1405 UA3ABC/MM/LONG 57  001    R1A           55  1\r\n");
 }
 
 TEST(CabrilloLineTest, DateTimeFieldAndModeCode) {

@@ -27,22 +27,61 @@ TEST_F(ContactStore, IdenticalReportsAreStoredOnce) {
   Add("UA3ABC");
   ASSERT_EQ(plugin.log().size(), 1u);
   EXPECT_EQ(plugin.bands().bands(), std::vector<std::string>{"20"});
+  Add("DL1ABC");
+  Add("UA3ABC");  // not the latest, but stored all the same
+  EXPECT_EQ(plugin.log().size(), 2u);
+}
 
-  Add("UA3ABC", "20", "001 MA", "UA", At(14, 5, 1));  // one second later
-  HostContact other = Report("UA3ABC");
-  other.extra = "x";
-  plugin.AddData(other);
-  EXPECT_EQ(plugin.log().size(), 3u);
+// A report that differs from a stored one in a single field is a contact of its own.
+TEST_F(ContactStore, EveryFieldTakesPartInIdentity) {
+  using Change = void (*)(HostContact&);
+  const std::pair<const char*, Change> changes[] = {
+      {"call", [](HostContact& r) { r.call = "UA3ABD"; }},
+      {"band", [](HostContact& r) { r.band = "40"; }},
+      {"mode", [](HostContact& r) { r.mode = "bpsk63"; }},
+      {"rstSent", [](HostContact& r) { r.rstSent = "579"; }},
+      {"rstRcvd", [](HostContact& r) { r.rstRcvd = "579"; }},
+      {"exchgSent", [](HostContact& r) { r.exchgSent = "003 MA"; }},
+      {"exchgRcvd", [](HostContact& r) { r.exchgRcvd = "001 SP"; }},
+      {"prefix", [](HostContact& r) { r.prefix = "UA9"; }},
+      {"extra", [](HostContact& r) { r.extra = "x"; }},
+      {"frequency", [](HostContact& r) { r.freqHz += 1000; }},
+      {"time", [](HostContact& r) { r.time.value += 1.0 / 86400; }},
+      {"time's status", [](HostContact& r) { r.time.status = OleDate::Invalid; }},
+  };
+  for (const auto& [field, change] : changes) {
+    plugin.ResetStats(0, "RK3A", At(12, 0));
+    HostContact other = Report("UA3ABC");
+    change(other);
+    plugin.AddData(Report("UA3ABC"));
+    plugin.AddData(other);
+    EXPECT_EQ(plugin.log().size(), 2u) << field;
+  }
+  // The same day count, however its zero is signed, and the same kHz are one contact.
+  plugin.ResetStats(0, "RK3A", At(12, 0));
+  for (const double day : {0.0, -0.0}) Add("UA3ABC", "20", "001 MA", "UA", {day, OleDate::Valid});
+  HostContact sameKHz = Report("UA3ABC");
+  plugin.AddData(sameKHz);
+  sameKHz.freqHz += 400;
+  plugin.AddData(sameKHz);
+  EXPECT_EQ(plugin.log().size(), 2u);
 }
 
 TEST_F(ContactStore, KeepsEveryFieldOfTheReport) {
   HostContact r = Report("UA9XYZ", "40", "017 SP", "UA9");
   r.freqHz = 7035999;
   r.extra = "tail";
+  r.rstSent = "579";
+  r.rstRcvd = "559";
+  r.time.status = OleDate::Invalid;
   EXPECT_EQ(plugin.AddData(r), 1);
   const Contact& c = *plugin.log().begin();
   EXPECT_EQ(c.call, "UA9XYZ");
   EXPECT_EQ(c.freqKHz, 7035u);
+  EXPECT_EQ(c.rstSent, "579");
+  EXPECT_EQ(c.rstRcvd, "559");
+  EXPECT_EQ(c.time.status, OleDate::Invalid);
+  EXPECT_EQ(c.time.value, r.time.value);
   EXPECT_EQ(c.exchgRcvd, "017 SP");
   EXPECT_EQ(c.exchgSent, "002 MA");
   EXPECT_EQ(c.prefix, "UA9");
@@ -80,7 +119,12 @@ TEST_F(ContactStore, RemovesTheEarliestMatchOnly) {
   EXPECT_EQ(plugin.log().begin()->call, "DL1AAA");
   EXPECT_EQ(std::next(plugin.log().begin())->time.value, At(14, 40).value);
 
-  EXPECT_EQ(plugin.RemoveData("ua3abc", "BPSK63", "002", "001", "20"), 1);  // no match
+  for (const char* call : {"ua3abc", "UA3ABC "}) {  // no match
+    EXPECT_EQ(plugin.RemoveData(call, "BPSK63", "002", "001", "20"), 1);
+  }
+  EXPECT_EQ(plugin.RemoveData("UA3ABC", "bpsk63", "002", "001", "20"), 1);
+  EXPECT_EQ(plugin.RemoveData("UA3ABC", "BPSK63", "002", "001", "20M"), 1);
+  EXPECT_EQ(plugin.log().size(), 2u);
   EXPECT_EQ(plugin.RemoveData("UA3ABC", "BPSK63", "", "001", "20"), 0);     // refused
   EXPECT_EQ(plugin.RemoveData("UA3ABC", "BPSK63", "002", "", "20"), 0);
   EXPECT_EQ(plugin.log().size(), 2u);
@@ -152,6 +196,7 @@ TEST_F(ContactStore, ResetEmptiesTheLogAndStartsTheToolOnce) {
   EXPECT_EQ(plugin.log().size(), 0u);
   EXPECT_TRUE(plugin.bands().bands().empty());
   EXPECT_EQ(platform.started, std::vector<std::string>{".\\Plugins\\Tovmax.exe"});
+  EXPECT_EQ(platform.showModes, std::vector<int>{1});  // a normal window
   EXPECT_TRUE(form.shown.empty());
 }
 

@@ -40,5 +40,16 @@ TEST_F(HostModeTest, AFailedFirstCommandIsNotFollowedAndIsSentAgainLater) {
   EXPECT_EQ(host.attempts, 2);
 }
 
+TEST_F(HostModeTest, AFailedSecondCommandIsTriedAgainLater) {
+  host.failOnCommand = 1;
+  plugin.GetResult(nullptr);
+  EXPECT_EQ(host.received, Texts{"<MODE:BPSK31>"});
+  plugin.GetResult(nullptr);
+  EXPECT_EQ(host.received,
+            (Texts{"<MODE:BPSK31>", "<MODE:BPSK31>", "<BAUDRATE:63>"}));
+  plugin.GetResult(nullptr);
+  EXPECT_EQ(host.attempts, 2);
+}
+
 }  // namespace
 }  // namespace kovra::test

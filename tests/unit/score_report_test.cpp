@@ -31,6 +31,20 @@ TEST_F(ScoreReportTest, ResultTextForTheWorkedExample) {
   EXPECT_EQ(plugin.GetResult(nullptr), text);  // a null score is not written
 }
 
+// The host reads the result text at any time until it asks for the next one.
+TEST_F(ScoreReportTest, ResultTextLastsUntilTheNextResult) {
+  Add("UA3ABC", "40");
+  const char* held = plugin.GetResult(nullptr);
+  const std::string text = held;
+  char message[128];
+  plugin.CheckCall({"UA3ABC", "BPSK63", "UA", "MA", "40"}, message);
+  plugin.CheckCall({"DL1ABC", "BPSK63", "DL", "", "40"}, message);
+  plugin.AddData(Report("DL1ABC", "80"));
+  plugin.RemoveData("DL1ABC", "BPSK63", "002", "001", "80");
+  plugin.ResetStats(0, "RK3A", At(12, 0));
+  EXPECT_EQ(std::string(held), text);
+}
+
 TEST_F(ScoreReportTest, BeforeAnyResetTheReportIsEmpty) {
   int score = 7;
   EXPECT_EQ(std::string(plugin.GetResult(&score)),
@@ -45,6 +59,7 @@ TEST_F(ScoreReportTest, BandsRunByPaddedKeyDescending) {
   EXPECT_EQ(RowOrder({"7", "14", "3.5"}), (V{"3.5", "14", "7"}));
   EXPECT_EQ(RowOrder({"20m", "20M"}), (V{"20m", "20M"}));
   EXPECT_EQ(RowOrder({"5", "05", "10"}), (V{"10", "05", "5"}));  // ties keep the swaps' order
+  EXPECT_EQ(RowOrder({"5", "05"}), (V{"5", "05"}));               // a tie alone is no swap
   EXPECT_EQ(RowOrder({"\xC0", "123456789012345678901", "2"}),
             (V{"123456789012345678901", "\xC0", "2"}));  // 21 characters are not padded
 }
@@ -62,15 +77,25 @@ TEST_F(ScoreReportTest, RemovedBandsKeepAZeroRowAndRepeatsCountTwice) {
 }
 
 TEST_F(ScoreReportTest, ReportFlagWritesTheLogAndHandsBackMinusOne) {
+  std::string& ini = platform.files["Plugins\\KOVRA.ini"];
+  ini = "[Settings]\r\nClaimed=1\r\n";
   plugin.ResetStats(1, "RK3A", At(12, 0));
   Add("UA3ABC");
+  ini = "[Settings]\r\nClaimed=7\r\n";  // changed behind the plug-in's back
   int score = 0;
   const std::string text = plugin.GetResult(&score);
+  EXPECT_EQ(ini, "[Settings]\r\nClaimed=1\r\n");  // written though the score is as it was
   EXPECT_EQ(score, -1);
   EXPECT_NE(text.find("\r\nScore: 1\r\n"), std::string::npos);
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_STREQ(platform.messages[0].caption, "Output");
   EXPECT_EQ(platform.messages[0].text, "File produced: RK3A.cbr");
+
+  plugin.SetupSet();  // the other box: no caption, icon or owner of its own
+  ASSERT_EQ(platform.messages.size(), 2u);
+  EXPECT_EQ(platform.messages[1].text, "No additional setup for this contest");
+  EXPECT_EQ(platform.messages[1].caption, nullptr);
+  EXPECT_FALSE(platform.messages[1].informationIcon || platform.messages[1].ownedByActiveWindow);
 }
 
 }  // namespace

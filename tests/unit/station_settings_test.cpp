@@ -139,8 +139,10 @@ TEST_F(SettingsStepTest, CancelKeepsFileAndLinesAndLeavesCabrilloForm) {
     f.name = "typed";
     return 2;
   };
+  s.callsign = "RK3A/QRP";  // as an earlier OK left it
   EXPECT_EQ(EditStationSettings(s, "RK3A", platform, form), 0);
   EXPECT_EQ(ini(), before);
+  EXPECT_EQ(s.callsign, "RK3A");
   EXPECT_EQ(s.qsoLines.rfind("QSO: "), 0u);
   EXPECT_EQ(s.address, "a\r\nADDRESS: b");
   EXPECT_EQ(s.soapbox, "s\r\nSOAPBOX: t");

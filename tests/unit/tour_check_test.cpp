@@ -54,8 +54,24 @@ TEST_F(TourCheck, OnlyTheSameCallBandAndModeRepeat) {
   EXPECT_EQ(Check("DL1ABC", "DL", "", "40"), 1);
   EXPECT_EQ(Check("DL1ABC", "DL", "", "20", "CW"), 1);
   EXPECT_EQ(Check("dl1abc"), 1);
+  EXPECT_EQ(Check("DL1ABC", "DL", "", "20", "bpsk63"), 1);
+  EXPECT_EQ(Check("DL1ABC", "DL", "", "20M"), 1);
   EXPECT_EQ(Check("DL1ABC", nullptr), 0);
   EXPECT_EQ(message, "QSO c DL1ABC" + RefusalMessage("").substr(6));
+}
+
+// The station's contact of this tour refuses the call whether it was logged first,
+// last or between contacts of other tours, with other stations' contacts around.
+TEST_F(TourCheck, AnyContactOfTheCurrentTourRefuses) {
+  platform.now = {14, 10};
+  for (int current = 0; current < 3; ++current) {
+    plugin.ResetStats(0, "RK3A", At(12, 0));
+    for (int k = 0; k < 3; ++k) {
+      Add("DL1ABC", "20", "001", "DL", k == current ? At(14, 5) : At(12 - k, 5));
+      Add("DL2XYZ", "20", "001", "DL", At(14, 5));
+    }
+    EXPECT_EQ(Check("DL1ABC"), 0) << "the contact of this tour is number " << current + 1;
+  }
 }
 
 TEST_F(TourCheck, NullPrefixRefusesWithoutAMessage) {

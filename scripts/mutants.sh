@@ -1,0 +1,178 @@
+#!/usr/bin/env bash
+# The mutation run: plants each mutant of tests/mutants/mutants.tsv, one at a
+# time, in a scratch copy of the tree, runs the deterministic suites and says
+# whether they killed it. Run on demand, not in CI.
+#
+#   scripts/mutants.sh                 every mutant
+#   scripts/mutants.sh ID [ID...]      only these
+#   scripts/mutants.sh --check         only tests that every mutant applies
+#
+# The copy and its two builds live in $KOVRA_MUTANTS_DIR (default
+# /tmp/kovra-mutants-$UID) and are kept, so a later run builds incrementally.
+# Native suite (unit and tool tests, ASan + UBSan, and the sample replayed) first; the Wine suite only for
+# a file that goes into KOVRA.dll and only when the native suite let it live.
+# Wine runs honour KOVRA_WINEPREFIX and KOVRA_DISPLAY, as tests/host/wine-run.sh does.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+repo=$PWD
+list=$repo/tests/mutants/mutants.tsv
+work=${KOVRA_MUTANTS_DIR:-/tmp/kovra-mutants-$(id -u)}
+src=$work/src
+logs=$work/logs
+
+mutant() {  # mutant apply|check ID: plants one mutant in $src, or only checks it would apply
+  python3 - "$list" "$src" "$@" <<'EOF'
+import sys
+listing, root, action, wanted = sys.argv[1:5]
+for line in open(listing, encoding="utf-8"):
+    if line.startswith("#") or not line.strip():
+        continue
+    ident, path, original, replacement, _ = line.rstrip("\n").split("\t")
+    if ident != wanted:
+        continue
+    text = open(f"{root}/{path}", encoding="utf-8").read()
+    if text.count(original) != 1:
+        sys.exit(f"{ident}: the original text occurs {text.count(original)} times in {path}")
+    if action == "apply":
+        open(f"{root}/{path}", "w", encoding="utf-8").write(text.replace(original, replacement))
+    print(path)
+    sys.exit(0)
+sys.exit(f"{wanted}: no such mutant")
+EOF
+}
+
+# Copies the work tree into $src, touching only files that differ, so the
+# scratch builds stay incremental from one run to the next.
+sync_tree() {
+  mkdir -p "$src"
+  git ls-files -z --cached --others --exclude-standard | python3 -c '
+import os, shutil, sys
+dest = sys.argv[1]
+for name in sys.stdin.read().split("\0"):
+    if not name or not os.path.isfile(name):
+        continue
+    target = os.path.join(dest, name)
+    if os.path.exists(target) and open(target, "rb").read() == open(name, "rb").read():
+        continue
+    os.makedirs(os.path.dirname(target) or ".", exist_ok=True)
+    shutil.copyfile(name, target)
+    shutil.copymode(name, target)
+' "$src"
+}
+
+ids=()
+check_only=0
+for arg in "$@"; do
+  if [ "$arg" = --check ]; then check_only=1; else ids+=("$arg"); fi
+done
+if [ ${#ids[@]} -eq 0 ]; then
+  mapfile -t ids < <(grep -v '^#' "$list" | cut -f1)
+fi
+
+sync_tree
+if [ $check_only = 1 ]; then
+  for id in "${ids[@]}"; do mutant check "$id" >/dev/null; done
+  echo "all ${#ids[@]} mutants apply"
+  exit 0
+fi
+
+mkdir -p "$logs"
+# Wine installed is not Wine working: a kernel without 32-bit support cannot run it.
+wine_ok=0
+if command -v i686-w64-mingw32-g++ >/dev/null &&
+   timeout 120 bash "$src/tests/host/wine-run.sh" cmd /c exit >/dev/null 2>&1; then
+  wine_ok=1
+else
+  echo "Wine does not run here: the Wine suite is left out" >&2
+fi
+
+build_native() {
+  cmake --build "$work/native" -j2 --target unit_tests tool_tests kovra-replay >"$logs/build.log" 2>&1
+}
+build_wine() {
+  cmake --build "$work/win32" -j2 --target KOVRA host_tests fake_tool kovra-replay \
+    >"$logs/build.log" 2>&1
+}
+# The native suite, each test program in one process (CTest's process per test
+# costs ten times as much); prints the first failed test's name when one failed.
+run_native() {
+  local out=$1 program
+  : >"$out"
+  for program in unit/unit_tests tools/tool_tests; do
+    if ! "$work/native/tests/$program" --gtest_fail_fast >>"$out" 2>&1; then
+      grep -m1 -o '^\[  FAILED  \] [^ ,]*' "$out" | cut -c14- | grep . ||
+        echo "$(grep '^\[ RUN' "$out" | tail -1 | cut -c14-) (crashed)"
+      return 1
+    fi
+  done
+  run_ctest "$work/native" "$out" -R replay_sample_native
+}
+# Prints the first failed test's name when one failed.
+run_ctest() {
+  local dir=$1 out=$2
+  if ctest --test-dir "$dir" --stop-on-failure --timeout 300 "${@:3}" >>"$out" 2>&1; then return 0; fi
+  sed -n '/tests FAILED:/{n;p;q}' "$out" | sed 's/^[[:space:]]*[0-9]* - //; s/ (.*//'
+  return 1
+}
+
+cmake -S "$src" -B "$work/native" -DCMAKE_BUILD_TYPE=Debug -DKOVRA_SANITIZE=ON >/dev/null
+build_native
+if [ $wine_ok = 1 ]; then
+  cmake -S "$src" -B "$work/win32" -DCMAKE_TOOLCHAIN_FILE="$src/cmake/mingw-i686.cmake" \
+    -DCMAKE_BUILD_TYPE=Release >/dev/null
+  build_wine
+  trap 'bash "$src/scripts/stop-wine.sh"' EXIT
+fi
+
+# The unmutated tree must pass, or every mutant would look killed.
+run_native "$logs/baseline-native.log" >/dev/null || {
+  echo "the native suite fails without a mutant: see $logs/baseline-native.log" >&2; exit 1; }
+if [ $wine_ok = 1 ]; then
+  : >"$logs/baseline-wine.log"
+  run_ctest "$work/win32" "$logs/baseline-wine.log" >/dev/null || {
+    echo "the Wine suite fails without a mutant: see $logs/baseline-wine.log" >&2; exit 1; }
+fi
+
+killed=0 total=0 untried=0
+start=$SECONDS
+for id in "${ids[@]}"; do
+  file=$(mutant check "$id")
+  cp "$src/$file" "$work/original"
+  mutant apply "$id" >/dev/null
+  verdict="survived"
+  in_dll=1 native=1
+  case $file in
+    *_posix.*|tools/*) in_dll=0 ;;
+    *_win32.*|resources/*) native=0 ;;
+  esac
+  if [ $native = 1 ]; then
+    if ! build_native; then
+      verdict="error: does not build (see $logs/build.log)"
+    elif failed=$(run_native "$logs/$id-native.log"); then
+      :
+    else
+      verdict="killed by $failed (native)"
+    fi
+  fi
+  if [ "$verdict" = survived ] && [ $in_dll = 1 ]; then
+    if [ $wine_ok = 0 ]; then
+      verdict="not tried: no Wine"
+    elif ! build_wine; then
+      verdict="error: does not build (see $logs/build.log)"
+    elif : >"$logs/$id-wine.log"; failed=$(run_ctest "$work/win32" "$logs/$id-wine.log"); then
+      :
+    else
+      verdict="killed by $failed (Wine)"
+    fi
+  fi
+  # Restored with a new time stamp, so the next build compiles it again.
+  cp "$work/original" "$src/$file"
+  touch "$src/$file"
+  case $verdict in
+    killed*) killed=$((killed + 1)); total=$((total + 1)) ;;
+    "not tried"*) untried=$((untried + 1)) ;;
+    *) total=$((total + 1)) ;;
+  esac
+  echo "$id: $verdict"
+done
+echo "killed $killed of $total$([ $untried = 0 ] || echo " ($untried not tried: no Wine)") in $((SECONDS - start)) s"
