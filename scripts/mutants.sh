@@ -77,20 +77,21 @@ if [ $check_only = 1 ]; then
 fi
 
 mkdir -p "$logs"
-# Wine installed is not Wine working: a kernel without 32-bit support cannot run it.
-wine_ok=0
-if command -v i686-w64-mingw32-g++ >/dev/null &&
-   timeout 120 bash "$src/tests/host/wine-run.sh" cmd /c exit >/dev/null 2>&1; then
+# The Wine suite runs on the build this machine can run (the x64 one where the
+# kernel cannot run 32-bit programs), as in scripts/test.sh.
+wine_ok=0 wine_build=$(bash "$repo/scripts/wine-arch.sh") toolchain=mingw-i686
+[ "$wine_build" = win64 ] && toolchain=mingw-x86_64
+if command -v wine >/dev/null && command -v "${toolchain#mingw-}-w64-mingw32-g++" >/dev/null; then
   wine_ok=1
 else
-  echo "Wine does not run here: the Wine suite is left out" >&2
+  echo "Wine or the cross compiler is missing: the Wine suite is left out" >&2
 fi
 
 build_native() {
   cmake --build "$work/native" -j2 --target unit_tests tool_tests kovra-replay >"$logs/build.log" 2>&1
 }
 build_wine() {
-  cmake --build "$work/win32" -j2 --target KOVRA host_tests fake_tool kovra-replay \
+  cmake --build "$work/$wine_build" -j2 --target KOVRA host_tests fake_tool kovra-replay \
     >"$logs/build.log" 2>&1
 }
 # The native suite, each test program in one process (CTest's process per test
@@ -118,7 +119,7 @@ run_ctest() {
 cmake -S "$src" -B "$work/native" -DCMAKE_BUILD_TYPE=Debug -DKOVRA_SANITIZE=ON >/dev/null
 build_native
 if [ $wine_ok = 1 ]; then
-  cmake -S "$src" -B "$work/win32" -DCMAKE_TOOLCHAIN_FILE="$src/cmake/mingw-i686.cmake" \
+  cmake -S "$src" -B "$work/$wine_build" -DCMAKE_TOOLCHAIN_FILE="$src/cmake/$toolchain.cmake" \
     -DCMAKE_BUILD_TYPE=Release >/dev/null
   build_wine
   trap 'bash "$src/scripts/stop-wine.sh"' EXIT
@@ -129,7 +130,7 @@ run_native "$logs/baseline-native.log" >/dev/null || {
   echo "the native suite fails without a mutant: see $logs/baseline-native.log" >&2; exit 1; }
 if [ $wine_ok = 1 ]; then
   : >"$logs/baseline-wine.log"
-  run_ctest "$work/win32" "$logs/baseline-wine.log" >/dev/null || {
+  run_ctest "$work/$wine_build" "$logs/baseline-wine.log" >/dev/null || {
     echo "the Wine suite fails without a mutant: see $logs/baseline-wine.log" >&2; exit 1; }
 fi
 
@@ -159,7 +160,7 @@ for id in "${ids[@]}"; do
       verdict="not tried: no Wine"
     elif ! build_wine; then
       verdict="error: does not build (see $logs/build.log)"
-    elif : >"$logs/$id-wine.log"; failed=$(run_ctest "$work/win32" "$logs/$id-wine.log"); then
+    elif : >"$logs/$id-wine.log"; failed=$(run_ctest "$work/$wine_build" "$logs/$id-wine.log"); then
       :
     else
       verdict="killed by $failed (Wine)"
