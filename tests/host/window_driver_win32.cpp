@@ -65,7 +65,9 @@ HICON BoxIcon(HWND box) {
     GetClassNameA(item, cls, sizeof cls);
     const LONG style = GetWindowLongA(item, GWL_STYLE);
     if (lstrcmpiA(cls, "Static") == 0 && (style & SS_TYPEMASK) == SS_ICON && IsWindowVisible(item)) {
-      return reinterpret_cast<HICON>(SendMessageA(item, STM_GETICON, 0, 0));
+      DWORD_PTR icon = 0;
+      SendMessageTimeoutA(item, STM_GETICON, 0, 0, SMTO_NORMAL, 5000, &icon);
+      return reinterpret_cast<HICON>(icon);
     }
   }
   return nullptr;
