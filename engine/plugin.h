@@ -28,6 +28,9 @@ struct ContactReport {
   std::string_view band;
 };
 
+// The contact as the log stores it: exchange normalised, home region marked.
+Contact ToContact(const ContactReport& report);
+
 // All of the plug-in's process-wide state, and the operations the exports route to.
 class Plugin {
  public:
