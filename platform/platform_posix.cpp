@@ -42,6 +42,7 @@ void PosixPlatform::StartProgram(const std::string&, int) {}
 void PosixPlatform::ShowMessage(const MessageBoxRequest& request) {
   std::fprintf(stderr, "[%s] %s\n", request.caption ? request.caption : "Error",
                request.text.c_str());
+  if (messageWatcher_) messageWatcher_(request);
 }
 
 std::string PosixPlatform::ReadProfileString(const std::string& section, const std::string& key,
@@ -61,7 +62,9 @@ bool PosixPlatform::WriteProfileString(const std::string& section, const std::st
                           MoveOver);
 }
 
-int PosixPlatform::RunSettingsForm(SettingsForm&) { return formEndCode_; }
+int PosixPlatform::RunSettingsForm(SettingsForm& form) {
+  return formRunner_ ? formRunner_(form) : 2;  // 2: Cancel
+}
 
 std::optional<std::string> PosixPlatform::ReadFile(const std::string& name) {
   return ReadWholeFile(NativePath(name));

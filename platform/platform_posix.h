@@ -1,10 +1,13 @@
 #pragma once
+#include <functional>
+#include <utility>
+
 #include "platform/platform.h"
 
 namespace kovra {
 
 // Native builds: real files and clock; no host to reach, no external tool, and
-// the settings form answered by a fixed end code.
+// the settings form run by whoever the program sets (by default, cancelled).
 class PosixPlatform : public Platform {
  public:
   UtcTime UtcNow() override;
@@ -20,11 +23,15 @@ class PosixPlatform : public Platform {
   bool ReplaceFile(const std::string& name, const std::string& bytes) override;
   HostConnection& Host() override;
 
-  // 1 confirms every settings form as shown; anything else cancels it.
-  void SetFormEndCode(int endCode) { formEndCode_ = endCode; }
+  using FormRunner = std::function<int(SettingsForm&)>;
+  void SetFormRunner(FormRunner run) { formRunner_ = std::move(run); }
+  // Told every message after it went to stderr, as a window would show it.
+  using MessageWatcher = std::function<void(const MessageBoxRequest&)>;
+  void SetMessageWatcher(MessageWatcher watch) { messageWatcher_ = std::move(watch); }
 
  private:
-  int formEndCode_ = 2;
+  FormRunner formRunner_;
+  MessageWatcher messageWatcher_;
 };
 
 }  // namespace kovra
