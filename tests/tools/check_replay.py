@@ -58,12 +58,12 @@ def stated(header):
     }
 
 
-def replay(args):
+def replay(args, options=()):
     shutil.rmtree(args.workdir, ignore_errors=True)
     os.makedirs(args.workdir)
     shutil.copy(args.log, os.path.join(args.workdir, 'log.adi'))
     command = ([args.emulator] if args.emulator else []) + [
-        args.program, '--report', '--confirm', 'log.adi']
+        args.program, '--report', '--confirm', *options, 'log.adi']
     # Output goes to files: Wine's background processes may keep a pipe open.
     with open(os.path.join(args.workdir, 'stdout.txt'), 'wb') as out, \
             open(os.path.join(args.workdir, 'stderr.txt'), 'wb') as err:
