@@ -134,7 +134,8 @@ bool TerminalSettingsForm::AskOk(bool& ok) {
     std::fputs("OK or CANCEL? [OK]: ", out_);
     if (!ReadLine(line)) return false;
     const std::string answer = Upper(Trim(line));
-    if (answer.empty() || answer == "OK" || answer == "CANCEL") return ok = answer != "CANCEL", true;
+    if (answer == "CANCEL") return ok = false, true;
+    if (answer.empty() || answer == "OK") return ok = true, true;
   }
 }
 

@@ -54,7 +54,8 @@ std::vector<TourRepeat> FindTourRepeats(const std::vector<QsoContact>& contacts,
     const int half = p->minute >= 30 ? 1 : 0;
     const Key key{StationOf(c), p->year, p->month, p->day, p->hour * 2 + half};
     const auto [it, isFirst] = firstInTour.try_emplace(key, i);
-    if (!isFirst) repeats.push_back({it->second, i, {p->year, p->month, p->day, p->hour, half * 30, 0}});
+    const DateTimeParts start{p->year, p->month, p->day, p->hour, half * 30, 0};
+    if (!isFirst) repeats.push_back({it->second, i, start});
   }
   return repeats;
 }

@@ -60,8 +60,9 @@ TEST_F(ReplayMainTest, ReplaysWithTheOptionsAndNotesOnStderr) {
   EXPECT_EQ(source.opened.pluginPath, "x.dll");
   EXPECT_NE(out_.find("Total\t 2\t 1\n"), std::string::npos);
   EXPECT_NE(out_.find("Replayed 2 QSO records for RA3VLM."), std::string::npos) << out_;
-  EXPECT_NE(out_.find("\"Output\" box: File produced: RA3VLM.cbr\nCabrillo log: RA3VLM.cbr, written\n"),
-            std::string::npos);
+  EXPECT_NE(
+      out_.find("\"Output\" box: File produced: RA3VLM.cbr\nCabrillo log: RA3VLM.cbr, written\n"),
+      std::string::npos);
   EXPECT_NE(err_.find("kovra-replay: log.adi: record 2: no CALL"), std::string::npos) << err_;
 }
 
