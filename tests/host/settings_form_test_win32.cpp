@@ -182,8 +182,8 @@ std::string Cp1251(const std::string& utf8) {
 
 // The answers the native terminal form's test gives too (tests/tools/terminal_form),
 // by label, in code page 1251 with the box's own line breaks.
-std::map<std::string, std::string> SharedAnswers() {
-  std::istringstream lines(PluginHost::Slurp(ProgramDir() + "terminal_form\\answers.txt"));
+std::map<std::string, std::string> SharedAnswers(const std::string& file) {
+  std::istringstream lines(file);
   std::map<std::string, std::string> answers;
   for (std::string line; std::getline(lines, line);) {
     const size_t equals = line.find('=');
@@ -216,7 +216,8 @@ class SharedFormAnswers : public ReportingHost {};
 
 // The native terminal form is held to the same files: both forms leave the same bytes.
 TEST_F(SharedFormAnswers, GiveTheSettingsFileAndHeaderTheTerminalFormIsComparedWith) {
-  const auto answers = SharedAnswers();
+  const std::string shared = ProgramDir() + "terminal_form\\";
+  const auto answers = SharedAnswers(Slurp(shared + "answers.txt"));
   ASSERT_EQ(answers.size(), std::size(kBoxes));
   ResetForReport(kOwnCall, [&answers](HWND form) {
     for (const auto& [label, id] : kBoxes) {
@@ -227,10 +228,9 @@ TEST_F(SharedFormAnswers, GiveTheSettingsFileAndHeaderTheTerminalFormIsComparedW
   });
   dll().AddData(SampleContact("DL1AB"));
   ResultWithReport();
-  const std::string expected = ProgramDir() + "terminal_form\\";
-  EXPECT_EQ(Slurp(kIni), Slurp(expected + "KOVRA.ini"));
+  EXPECT_EQ(Slurp(kIni), Slurp(shared + "KOVRA.ini"));
   const std::string log = Slurp(kOwnLog);
-  EXPECT_EQ(log.substr(0, log.find("QSO: ")), Slurp(expected + "header.cbr"));
+  EXPECT_EQ(log.substr(0, log.find("QSO: ")), Slurp(shared + "header.cbr"));
 }
 
 }  // namespace

@@ -80,8 +80,9 @@ TEST_F(ReplayMainTest, BadLogOrUnusablePluginStopsBeforeAnythingIsWritten) {
   EXPECT_EQ(out_, "");
 }
 
-// A log that cannot be written: what the operator was told, and no claim of a log.
-TEST_F(ReplayMainTest, AnUnwritableLogIsReportedAsTheOperatorSawIt) {
+// A log that cannot be written: what the operator was told, and no claim of a log;
+// a callsign that cannot name a Windows file is said before the replay.
+TEST_F(ReplayMainTest, UnwritableLogIsReportedAsShownAndAWindowsUnsafeCallForetold) {
   Write("log.adi", "<CALL:3>R3A<BAND:3>20m<EOR>");
   const std::string tooLong(300, 'A');  // no file system takes a name this long
   LinkedPlugin linked;
@@ -90,6 +91,11 @@ TEST_F(ReplayMainTest, AnUnwritableLogIsReportedAsTheOperatorSawIt) {
                        tooLong + ".cbr, not written: no such file\n"),
             std::string::npos) << out_;
   EXPECT_EQ(out_.find(", written"), std::string::npos);
+
+  ASSERT_EQ(Run({"--call", "R3A:B", "log.adi"}, linked), 0);
+  EXPECT_NE(err_.find("kovra-replay: the contestant's callsign \"R3A:B\" holds a character no "
+                      "Windows file name may hold"),
+            std::string::npos) << err_;
 }
 
 TEST_F(ReplayMainTest, BadCommandLineShowsUsage) {

@@ -36,6 +36,7 @@ TEST_F(ReplayTest, ContestantFromCommandLineElseStationCallsignElseOperator) {
       {kLog, "", "RA3VLM"},
       {"<CALL:3>R3A<OPERATOR:4>R3OP<EOR><STATION_CALLSIGN:3>R3S<EOR>", "", "R3S"},
       {"<CALL:3>R3A<OPERATOR:4>R3OP<EOR>", "", "R3OP"},
+      {"<CALL:3>R3A<OPERATOR:7>KE8OKM <STATION_CALLSIGN:1> <EOR>", "", "KE8OKM"},
       {"h<STATION_CALLSIGN:4>R3HD<EOH><CALL:3>R3A<EOR>", "", "R3HD"},
   };
   for (const auto& c : cases) {
