@@ -7,7 +7,7 @@
 namespace kovra {
 
 // Native builds: real files and clock; no host to reach, no external tool, and
-// the settings form run by whoever the program sets (by default, cancelled).
+// the settings form run by what the program sets.
 class PosixPlatform : public Platform {
  public:
   UtcTime UtcNow() override;
@@ -23,6 +23,7 @@ class PosixPlatform : public Platform {
   bool ReplaceFile(const std::string& name, const std::string& bytes) override;
   HostConnection& Host() override;
 
+  // Runs every settings form and gives its end code; without one each is cancelled.
   using FormRunner = std::function<int(SettingsForm&)>;
   void SetFormRunner(FormRunner run) { formRunner_ = std::move(run); }
   // Told every message after it went to stderr, as a window would show it.
