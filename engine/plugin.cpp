@@ -26,8 +26,7 @@ int Plugin::ResetStats(int reportFlag, std::string_view callsign, const OleDate&
   return 1;
 }
 
-int Plugin::AddData(const HostContact& r) {
-  bands_.Add(r.band);
+Contact ToContact(const HostContact& r) {
   Contact c;
   c.call = std::string(r.call);
   c.band = std::string(r.band);
@@ -49,7 +48,12 @@ int Plugin::AddData(const HostContact& r) {
       c.regionCode = std::move(exchange.region);
     }
   }
-  log_.Add(std::move(c));
+  return c;
+}
+
+int Plugin::AddData(const HostContact& r) {
+  bands_.Add(r.band);
+  log_.Add(ToContact(r));
   return 1;
 }
 

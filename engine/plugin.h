@@ -30,6 +30,9 @@ struct HostContact {
   std::string_view band;
 };
 
+// The contact as the log stores it: exchange normalised, home region marked.
+Contact ToContact(const HostContact& report);
+
 // All of the plug-in's process-wide state, and the operations the exports route to.
 // The three ports are the operating system, the settings form and the running host.
 class Plugin {

@@ -87,8 +87,12 @@ void AddQsoLine(StationSettings& s, const QsoFields& q) {
   out.append(" ").append(q.exchgRcvd).append("\r\n");
 }
 
+std::string CabrilloFileName(std::string_view logBaseName) {
+  return std::string(logBaseName) + ".cbr";
+}
+
 std::string WriteCabrilloLog(StationSettings& s, int claimedScore, Platform& platform) {
-  const std::string fileName = s.logBaseName + ".cbr";
+  const std::string fileName = CabrilloFileName(s.logBaseName);
   std::string bytes = Header(s, claimedScore);
   const auto extra = platform.ReadFile("cabrillo.ini");
   bytes.reserve(bytes.size() + (extra ? extra->size() : 0) + s.qsoLines.size() + 16);

@@ -28,7 +28,10 @@ void AppendCabrilloDateTime(std::string& out, const OleDate& time);
 
 void AddQsoLine(StationSettings& settings, const QsoFields& qso);
 
-// Writes <logBaseName>.cbr and empties the QSO lines; returns the operator's message.
+// The log's file name: "UA3ABC_P" gives "UA3ABC_P.cbr".
+std::string CabrilloFileName(std::string_view logBaseName);
+
+// Writes CabrilloFileName(logBaseName) and empties the QSO lines; returns the operator's message.
 std::string WriteCabrilloLog(StationSettings& settings, int claimedScore, Platform& platform);
 
 }  // namespace kovra

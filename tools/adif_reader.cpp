@@ -116,6 +116,8 @@ const std::string* AdifRecord::Find(std::string_view name) const {
 
 bool ParseAdif(std::string_view text, AdifLog& log, AdifError& error) {
   log = AdifLog();
+  constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+  if (text.substr(0, kUtf8Bom.size()) == kUtf8Bom) text.remove_prefix(kUtf8Bom.size());
   return Reader(text, log, error).Run();
 }
 

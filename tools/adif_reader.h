@@ -29,7 +29,8 @@ struct AdifError {
   std::string message;
 };
 
-// Reads an ADIF (.adi) text. A text whose first byte is not "<" has a header
+// Reads an ADIF (.adi) text, after a UTF-8 byte-order mark if there is one.
+// A text whose first byte (after the mark) is not "<" has a header
 // ending in <EOH>. On malformed input returns false and says where in `error`.
 bool ParseAdif(std::string_view text, AdifLog& log, AdifError& error);
 

@@ -27,7 +27,7 @@ constexpr Band kBands[] = {
 
 }  // namespace
 
-std::optional<uint32_t> ParseFreqMHz(std::string_view text) {
+FreqReading ParseFreqMHz(std::string_view text) {
   text = Trim(text);
   const std::size_t point = text.find('.');
   const std::string_view whole = text.substr(0, point);
@@ -35,10 +35,11 @@ std::optional<uint32_t> ParseFreqMHz(std::string_view text) {
       point == std::string_view::npos ? std::string_view() : text.substr(point + 1);
   if (whole.empty() && fraction.empty()) return {};
   uint64_t hz = 0;
+  bool above = false;
   for (const char c : whole) {
     if (!IsDigit(c)) return {};
     hz = hz * 10 + static_cast<uint64_t>(c - '0');
-    if (hz > UINT32_MAX) return {};
+    if (hz > UINT32_MAX) above = true, hz = 0;  // keeps reading: it may not be a number at all
   }
   uint64_t scale = 1000000;
   uint64_t below = 0;
@@ -48,8 +49,8 @@ std::optional<uint32_t> ParseFreqMHz(std::string_view text) {
     below += scale * static_cast<uint64_t>(c - '0');
   }
   hz = hz * 1000000 + below;
-  if (hz > UINT32_MAX) return {};
-  return static_cast<uint32_t>(hz);
+  if (above || hz > UINT32_MAX) return {FreqReading::Above32Bits};
+  return {FreqReading::Hz, static_cast<uint32_t>(hz)};
 }
 
 std::string BandFromAdif(std::string_view band) {
@@ -64,6 +65,13 @@ std::string BandOfFrequency(uint32_t hz) {
     if (hz >= band.lowHz && hz <= band.highHz) return band.name;
   }
   return std::string();
+}
+
+std::optional<uint32_t> BandLowerEdge(std::string_view name) {
+  for (const Band& band : kBands) {
+    if (name == band.name) return band.lowHz;
+  }
+  return std::nullopt;
 }
 
 }  // namespace kovra::replay

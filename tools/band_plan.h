@@ -6,10 +6,17 @@
 
 namespace kovra::replay {
 
+struct FreqReading {
+  enum Status { Hz, NotANumber, Above32Bits } status = NotANumber;
+  uint32_t hz = 0;  // with status Hz only
+};
+
+// The most the host's 32-bit Hz field holds, as ADIF writes it.
+constexpr char kMaxFreqMHz[] = "4294.967295";
+
 // ADIF's FREQ (MHz) in Hz, read digit by digit so that 14.0705 gives exactly
-// 14070500; digits below 1 Hz are dropped. Nothing when the text is not a plain
-// decimal number or the frequency does not fit the host's 32-bit Hz.
-std::optional<uint32_t> ParseFreqMHz(std::string_view text);
+// 14070500; digits below 1 Hz are dropped.
+FreqReading ParseFreqMHz(std::string_view text);
 
 // ADIF's BAND as the host names it: metre bands without their unit ("20m" gives
 // "20"); centimetre and millimetre bands keep theirs, so "70cm" is not 70 m.
@@ -18,5 +25,8 @@ std::string BandFromAdif(std::string_view band);
 // The amateur band holding the frequency, named as BandFromAdif names it;
 // empty outside every band.
 std::string BandOfFrequency(uint32_t hz);
+
+// The band's lowest frequency; nothing for a band the plan does not hold.
+std::optional<uint32_t> BandLowerEdge(std::string_view band);
 
 }  // namespace kovra::replay

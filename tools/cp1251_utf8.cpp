@@ -1,6 +1,7 @@
 #include "tools/cp1251_utf8.h"
 
 #include <cstdint>
+#include <optional>
 
 namespace kovra::replay {
 namespace {
@@ -38,7 +39,40 @@ void AppendUtf8(std::string& out, uint32_t cp) {
   }
 }
 
+// The code point of the sequence at `at`, which moves past it; nothing when malformed.
+std::optional<uint32_t> NextCodePoint(std::string_view text, std::size_t& at) {
+  const auto lead = static_cast<unsigned char>(text[at++]);
+  if (lead < 0x80) return lead;
+  const int more = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : -1;
+  if (more < 0 || text.size() - at < std::size_t(more)) return std::nullopt;
+  uint32_t cp = lead & (0x3F >> more);
+  for (int i = 0; i < more; ++i) {
+    const auto next = static_cast<unsigned char>(text[at]);
+    if ((next & 0xC0) != 0x80) return std::nullopt;
+    cp = (cp << 6) | (next & 0x3F);
+    ++at;
+  }
+  return cp;
+}
+
+char Cp1251Byte(uint32_t cp) {
+  if (cp < 0x80) return static_cast<char>(cp);
+  for (int i = 0; i < 128; ++i) {
+    if (kUpperHalf[i] == cp && cp != 0xFFFD) return static_cast<char>(0x80 + i);
+  }
+  return '?';
+}
+
 }  // namespace
+
+std::string Utf8ToCp1251(std::string_view text) {
+  std::string out;
+  for (std::size_t at = 0; at < text.size();) {
+    const auto cp = NextCodePoint(text, at);
+    out += cp ? Cp1251Byte(*cp) : '?';
+  }
+  return out;
+}
 
 std::string Cp1251ToUtf8(std::string_view text) {
   std::string out;

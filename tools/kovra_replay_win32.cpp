@@ -25,13 +25,25 @@ std::string BesideProgram(const char* name) {
   return dir + name;
 }
 
+std::string WindowCaption(HWND window) {
+  char caption[16] = {};
+  GetWindowTextA(window, caption, sizeof caption);
+  return caption;
+}
+
+std::string ItemText(HWND dialog, int id) {
+  const HWND item = GetDlgItem(dialog, id);
+  std::string text(size_t(GetWindowTextLengthA(item)) + 1, '\0');
+  text.resize(size_t(GetWindowTextA(item, &text[0], int(text.size()))));
+  return text;
+}
+
 // The settings form and the "Output" box: dialog-class windows that the
 // replaying thread shows once they are visible (then their lists are filled).
 BOOL CALLBACK MatchModal(HWND window, LPARAM found) {
-  char cls[16] = {}, caption[16] = {};
+  char cls[16] = {};
   GetClassNameA(window, cls, sizeof cls);
-  GetWindowTextA(window, caption, sizeof caption);
-  const std::string title = caption;
+  const std::string title = WindowCaption(window);
   if (std::string(cls) != "#32770" || !IsWindowVisible(window)) return TRUE;
   if (title != "Velmora" && title != "Output") return TRUE;
   *reinterpret_cast<HWND*>(found) = window;
@@ -46,27 +58,32 @@ class DllPlugin : public kovra::replay::PluginSource {
         options.pluginPath.empty() ? BesideProgram("KOVRA.dll") : options.pluginPath;
     if (!kovra::host::LoadPlugin(path, plugin_, error)) return false;
     calls = plugin_.calls;
-    if (options.confirm) confirmer_ = std::thread(&DllPlugin::Confirm, this, GetCurrentThreadId());
+    watcher_ = std::thread(&DllPlugin::Watch, this, GetCurrentThreadId(), options.confirm);
     return true;
   }
 
   void Close() override {
     stop_ = true;
-    if (confirmer_.joinable()) confirmer_.join();
+    if (watcher_.joinable()) watcher_.join();
     kovra::host::UnloadPlugin(plugin_);
   }
 
+  std::string OutputBoxText() const override { return outputBox_; }
+
  private:
-  // Plays the operator who presses OK, as often as the plug-in asks.
-  void Confirm(DWORD replayThread) {
+  // Reads each box as it shows and, with --confirm, plays the operator who
+  // presses OK, as often as the plug-in asks.
+  void Watch(DWORD replayThread, bool confirm) {
+    HWND seen = nullptr;
     while (!stop_) {
       HWND window = nullptr;
       EnumThreadWindows(replayThread, MatchModal, reinterpret_cast<LPARAM>(&window));
-      if (window) {
-        PostMessageA(window, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
-                     reinterpret_cast<LPARAM>(GetDlgItem(window, IDOK)));
-        for (int i = 0; i < 100 && !stop_ && IsWindow(window) && IsWindowVisible(window); ++i) {
-          Sleep(20);
+      if (window && window != seen) {
+        seen = window;
+        if (WindowCaption(window) == "Output") outputBox_ = ItemText(window, 0xFFFF);
+        if (confirm) {
+          PostMessageA(window, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                       reinterpret_cast<LPARAM>(GetDlgItem(window, IDOK)));
         }
       }
       Sleep(20);
@@ -74,8 +91,9 @@ class DllPlugin : public kovra::replay::PluginSource {
   }
 
   kovra::host::LoadedPlugin plugin_;
-  std::thread confirmer_;
+  std::thread watcher_;
   std::atomic<bool> stop_{false};
+  std::string outputBox_;  // written by the watcher only until it is joined
 };
 
 }  // namespace

@@ -12,12 +12,6 @@ std::string_view Field(const AdifRecord& record, std::string_view name) {
   return value ? std::string_view(*value) : std::string_view();
 }
 
-// The first of the two fields that is given and not empty.
-std::string_view Either(const AdifRecord& record, std::string_view first, std::string_view second) {
-  const std::string_view value = Field(record, first);
-  return value.empty() ? Field(record, second) : value;
-}
-
 bool AllDigits(std::string_view text) {
   for (const char c : text) {
     if (!IsDigit(c)) return false;
@@ -54,18 +48,38 @@ int DaysInMonth(int year, int month) {
   return month == 2 && IsLeap(year) ? 29 : kDays[month - 1];
 }
 
+std::string WhyNoFrequency(const std::string* freq, FreqReading::Status status) {
+  if (!freq) return "no FREQ";
+  if (status == FreqReading::Above32Bits) {
+    return "FREQ \"" + *freq + "\" is above " + kMaxFreqMHz +
+           " MHz, the most the host's 32-bit Hz field holds";
+  }
+  return "FREQ \"" + *freq + "\" is not a frequency in MHz";
+}
+
 void MapFrequencyAndBand(const AdifRecord& record, QsoContact& contact) {
   const std::string* freq = record.Find("FREQ");
-  if (freq) {
-    if (const auto hz = ParseFreqMHz(*freq)) {
-      contact.freqHz = *hz;
-    } else {
-      contact.notes.push_back("FREQ \"" + *freq + "\" is not a frequency in MHz; sent as 0 Hz");
-    }
-  }
+  const FreqReading reading = freq ? ParseFreqMHz(*freq) : FreqReading();
   const std::string_view band = Field(record, "BAND");
-  contact.band = band.empty() ? BandOfFrequency(contact.freqHz) : BandFromAdif(band);
+  contact.band = band.empty() ? BandOfFrequency(reading.hz) : BandFromAdif(band);
+  if (reading.status == FreqReading::Hz) {
+    contact.freqHz = reading.hz;
+  } else if (const auto edge = BandLowerEdge(contact.band)) {
+    contact.freqHz = *edge;
+    contact.notes.push_back(WhyNoFrequency(freq, reading.status) + "; sent as " +
+                            std::to_string(*edge / 1000) + " kHz, the lower edge of band " +
+                            contact.band);
+  } else {
+    contact.notes.push_back(WhyNoFrequency(freq, reading.status) + "; sent as 0 Hz");
+  }
   if (contact.band.empty()) contact.notes.push_back("no BAND and no FREQ in a band; band left empty");
+}
+
+// ADIF's names are case-insensitive; USB and LSB name the sideband of SSB, not a mode.
+std::string Mode(const AdifRecord& record) {
+  const std::string mode = Upper(Trim(Field(record, "MODE")));
+  const std::string submode = Upper(Trim(Field(record, "SUBMODE")));
+  return mode == "SSB" || submode.empty() ? mode : submode;
 }
 
 }  // namespace
@@ -89,14 +103,14 @@ OleDate QsoTime(const std::string* date, const std::string* time) {
 QsoContact MapRecord(const AdifRecord& record) {
   QsoContact c;
   c.record = record.number;
-  c.call = std::string(Field(record, "CALL"));
+  c.call = std::string(Trim(Field(record, "CALL")));
   if (c.call.empty()) c.notes.push_back("no CALL; replayed with an empty call");
   c.time = QsoTime(record.Find("QSO_DATE"), record.Find("TIME_ON"));
   if (c.time.status != OleDate::Valid) {
     c.notes.push_back("no valid QSO_DATE and TIME_ON; the time is sent as invalid");
   }
   MapFrequencyAndBand(record, c);
-  c.mode = std::string(Either(record, "SUBMODE", "MODE"));
+  c.mode = Mode(record);
   c.rstSent = std::string(Field(record, "RST_SENT"));
   c.rstRcvd = std::string(Field(record, "RST_RCVD"));
   const std::string_view sentText = Field(record, "STX_STRING");

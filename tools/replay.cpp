@@ -1,33 +1,33 @@
 #include "tools/replay.h"
 
-#include <cstdio>
 #include <filesystem>
 #include <optional>
 
+#include "output/cabrillo_writer.h"
+#include "output/station_settings.h"
+#include "platform/file_io.h"
 #include "tools/adif_reader.h"
+#include "tools/ascii_text.h"
 
 namespace kovra::replay {
 namespace {
 
-std::optional<std::string> ReadBytes(const std::string& path) {
-  std::FILE* f = std::fopen(path.c_str(), "rb");
-  if (!f) return std::nullopt;
-  std::string bytes;
-  char buffer[65536];
-  for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, f)) > 0;) bytes.append(buffer, n);
-  const bool failed = std::ferror(f) != 0;
-  std::fclose(f);
-  if (failed) return std::nullopt;
-  return bytes;
+// When a file was last changed; nothing when there is none.
+std::optional<std::filesystem::file_time_type> Stamp(const std::string& name) {
+  std::error_code error;
+  const auto time = std::filesystem::last_write_time(name, error);
+  if (error) return std::nullopt;
+  return time;
 }
 
+// Blanks around a callsign are no part of it.
 std::string FirstValue(const AdifLog& log, std::string_view name) {
   for (const AdifField& field : log.header) {
-    if (field.name == name && !field.value.empty()) return field.value;
+    if (field.name == name && !Trim(field.value).empty()) return std::string(Trim(field.value));
   }
   for (const AdifRecord& record : log.records) {
     const std::string* value = record.Find(name);
-    if (value && !value->empty()) return *value;
+    if (value && !Trim(*value).empty()) return std::string(Trim(*value));
   }
   return std::string();
 }
@@ -41,7 +41,7 @@ std::string Where(const std::string& path, int record) {
 bool PlanReplay(const std::string& path, const std::string& callsign, ReplayPlan& plan,
                 std::string& error) {
   plan = ReplayPlan();
-  const auto bytes = ReadBytes(path);
+  const auto bytes = ReadWholeFile(path);
   if (!bytes) return error = path + ": cannot be read", false;
   AdifLog log;
   AdifError adifError;
@@ -57,7 +57,8 @@ bool PlanReplay(const std::string& path, const std::string& callsign, ReplayPlan
   }
   for (const AdifRecord& record : log.records) plan.contacts.push_back(MapRecord(record));
   plan.titleDate = plan.contacts.front().time;
-  plan.repeats = FindTourRepeats(plan.contacts);
+  plan.identical = FindIdenticalRecords(plan.contacts);
+  plan.repeats = FindTourRepeats(plan.contacts, plan.identical);
   return true;
 }
 
@@ -68,22 +69,21 @@ ReplayResult RunReplay(const ReplayPlan& plan, const host::PluginCalls& calls, b
   result.pluginsFolder = std::filesystem::is_directory("Plugins", ignored);
   calls.ResetStats(report ? 1 : 0, plan.callsign.c_str(), plan.titleDate);
   for (const QsoContact& contact : plan.contacts) calls.AddData(contact.Args());
+  if (report) result.cabrilloName = CabrilloLogName(plan.callsign);
+  const auto before = Stamp(result.cabrilloName);
   const char* text = calls.getResult(&result.score);
   result.resultText = text ? text : "";
-  if (report) result.cabrilloName = CabrilloFileName(plan.callsign);
+  if (report) {
+    const auto after = Stamp(result.cabrilloName);
+    result.cabrillo = !after ? LogOnDisk::Missing
+                      : after == before ? LogOnDisk::LeftFromBefore
+                                        : LogOnDisk::Written;
+  }
   return result;
 }
 
-std::string CabrilloFileName(const std::string& callsign) {
-  std::string base = callsign;
-  for (char& c : base) {
-    if (c == '/' || c == '\\') c = '_';
-  }
-  const char* blanks = " \t\n\v\f\r";
-  const std::size_t first = base.find_first_not_of(blanks);
-  base = first == std::string::npos ? std::string()
-                                    : base.substr(first, base.find_last_not_of(blanks) - first + 1);
-  return (base.empty() ? "KOVRA" : base) + ".cbr";
+std::string CabrilloLogName(const std::string& callsign) {
+  return CabrilloFileName(LogBaseName(callsign));
 }
 
 }  // namespace kovra::replay

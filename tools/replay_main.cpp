@@ -30,8 +30,9 @@ int ReplayMain(int argc, const char* const* argv, PluginSource& source, std::FIL
     std::fprintf(err, "kovra-replay: %s\n", error.c_str());
     return 1;
   }
-  const ReplayResult result = RunReplay(plan, calls, options.report);
+  ReplayResult result = RunReplay(plan, calls, options.report);
   source.Close();
+  result.outputBox = source.OutputBoxText();
   std::fputs(FormatReplay(plan, result).c_str(), out);
   return 0;
 }

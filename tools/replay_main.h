@@ -16,6 +16,8 @@ class PluginSource {
   virtual bool Open(const ReplayOptions& options, host::PluginCalls& calls,
                     std::string& error) = 0;
   virtual void Close() = 0;
+  // The text of the last "Output" box the plug-in showed; empty when none. After Close.
+  virtual std::string OutputBoxText() const = 0;
 };
 
 // The whole program. Exit status 0 when replayed, 1 when the plug-in cannot be

@@ -1,5 +1,5 @@
 // The native replay's composition root: real files and clock, the settings form
-// answered as the replay's options say, and no running host to reach.
+// answered as the replay says, and no running host to reach.
 #include "engine/plugin.h"
 #include "platform/platform_posix.h"
 #include "tools/replay_root.h"
@@ -23,8 +23,17 @@ class ChosenForm final : public SettingsFormRunner {
   static constexpr int kCancel = 2;
 };
 
+class WatchedPlatform final : public PosixPlatform {
+ public:
+  void ShowMessage(const MessageBoxRequest& request) override {
+    PosixPlatform::ShowMessage(request);
+    if (watch) watch(request);
+  }
+  std::function<void(const MessageBoxRequest&)> watch;
+};
+
 struct NativePorts {
-  PosixPlatform platform;
+  WatchedPlatform platform;
   ChosenForm form;
   NoRunningHost host;
   Plugin plugin{platform, form, host};
@@ -39,6 +48,10 @@ NativePorts& Ports() {
 
 Plugin& ProcessPlugin() { return Ports().plugin; }
 
-void replay::AnswerSettingsFormsWith(SettingsFormRunner& runner) { Ports().form.answer = &runner; }
+void replay::AnswerSettingsFormsWith(SettingsFormRunner* runner) { Ports().form.answer = runner; }
+
+void replay::WatchMessageBoxes(std::function<void(const MessageBoxRequest&)> watch) {
+  Ports().platform.watch = std::move(watch);
+}
 
 }  // namespace kovra

@@ -4,19 +4,58 @@
 #include <string>
 #include <tuple>
 
-namespace kovra::replay {
+#include "engine/plugin.h"
 
-std::vector<TourRepeat> FindTourRepeats(const std::vector<QsoContact>& contacts) {
-  using Key = std::tuple<std::string, std::string, std::string, int>;
+namespace kovra::replay {
+namespace {
+
+using Station = std::tuple<std::string, std::string, std::string>;  // call, band, mode
+
+Station StationOf(const QsoContact& c) { return {c.call, c.band, c.mode}; }
+
+// What the plug-in keeps of the contact, so that "identical" is its own test.
+Contact Stored(const QsoContact& c) {
+  return ToContact({c.call, c.time, c.freqHz, c.mode, c.rstSent, c.rstRcvd, c.exchgSent,
+                    c.exchgRcvd, c.prefix, c.extra, c.band});
+}
+
+}  // namespace
+
+std::vector<IdenticalRecord> FindIdenticalRecords(const std::vector<QsoContact>& contacts) {
+  std::map<Station, std::vector<std::size_t>> kept;
+  std::vector<IdenticalRecord> identical;
+  for (std::size_t i = 0; i < contacts.size(); ++i) {
+    std::vector<std::size_t>& same = kept[StationOf(contacts[i])];
+    const Contact stored = Stored(contacts[i]);
+    bool again = false;
+    for (const std::size_t earlier : same) {
+      if (Stored(contacts[earlier]) == stored) {
+        identical.push_back({earlier, i});
+        again = true;
+        break;
+      }
+    }
+    if (!again) same.push_back(i);
+  }
+  return identical;
+}
+
+std::vector<TourRepeat> FindTourRepeats(const std::vector<QsoContact>& contacts,
+                                        const std::vector<IdenticalRecord>& identical) {
+  std::vector<bool> skip(contacts.size());
+  for (const IdenticalRecord& r : identical) skip[r.again] = true;
+  using Key = std::tuple<Station, int, int, int, int>;  // station, year, month, day, half hour
   std::map<Key, std::size_t> firstInTour;
   std::vector<TourRepeat> repeats;
   for (std::size_t i = 0; i < contacts.size(); ++i) {
     const QsoContact& c = contacts[i];
-    const auto parts = ToDateTimeParts(c.time);
-    if (c.call.empty() || !parts) continue;
-    const int tour = parts->hour * 2 + (parts->minute >= 30 ? 1 : 0);
-    const auto [it, isFirst] = firstInTour.try_emplace(Key{c.call, c.band, c.mode, tour}, i);
-    if (!isFirst) repeats.push_back({it->second, i, parts->hour, parts->minute >= 30});
+    const auto p = ToDateTimeParts(c.time);
+    if (skip[i] || c.call.empty() || !p) continue;
+    const int half = p->minute >= 30 ? 1 : 0;
+    const Key key{StationOf(c), p->year, p->month, p->day, p->hour * 2 + half};
+    const auto [it, isFirst] = firstInTour.try_emplace(key, i);
+    const DateTimeParts start{p->year, p->month, p->day, p->hour, half * 30, 0};
+    if (!isFirst) repeats.push_back({it->second, i, start});
   }
   return repeats;
 }

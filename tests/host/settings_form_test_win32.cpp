@@ -1,11 +1,16 @@
 // The station settings form as the operator meets it: opened by a reset with
 // the report flag, filled from the settings file, closed with OK or Cancel.
 #include <functional>
+#include <iterator>
+#include <map>
+#include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "resources/resource.h"
 #include "tests/host/plugin_host_win32.h"
+#include "tests/host/reporting_host_win32.h"
 #include "tests/host/window_driver_win32.h"
 
 namespace kovra::host {
@@ -163,6 +168,69 @@ TEST_F(StationSettingsForm, CancelEscapeAndCloseBoxLeaveTheFileAlone) {
     });
     EXPECT_EQ(Slurp(kIni), stored);
   }
+}
+
+std::string Cp1251(const std::string& utf8) {
+  std::wstring wide(utf8.size(), L'\0');
+  wide.resize(size_t(MultiByteToWideChar(CP_UTF8, 0, utf8.data(), int(utf8.size()), &wide[0],
+                                         int(wide.size()))));
+  std::string text(wide.size() * 2 + 1, '\0');
+  text.resize(size_t(WideCharToMultiByte(1251, 0, wide.data(), int(wide.size()), &text[0],
+                                         int(text.size()), nullptr, nullptr)));
+  return text;
+}
+
+// The answers the native terminal form's test gives too (tests/tools/terminal_form),
+// by label, in code page 1251 with the box's own line breaks.
+std::map<std::string, std::string> SharedAnswers(const std::string& file) {
+  std::istringstream lines(file);
+  std::map<std::string, std::string> answers;
+  for (std::string line; std::getline(lines, line);) {
+    const size_t equals = line.find('=');
+    if (line.empty() || line[0] == '#' || equals == std::string::npos) continue;
+    std::string value = Cp1251(line.substr(equals + 1));
+    for (size_t at; (at = value.find('|')) != std::string::npos;) value.replace(at, 1, "\r\n");
+    answers[line.substr(0, equals)] = value;
+  }
+  return answers;
+}
+
+const std::pair<const char*, int> kBoxes[] = {
+    {"CONTEST", IDC_CONTEST},
+    {"CALLSIGN", IDC_CALLSIGN},
+    {"CLAIMED", IDC_CLAIMED},
+    {"CATEGORY-OPERATOR", IDC_CATEGORY_OPERATOR},
+    {"CATEGORY-BAND", IDC_CATEGORY_BAND},
+    {"CATEGORY-POWER", IDC_CATEGORY_POWER},
+    {"CATEGORY-OVERLAY", IDC_CATEGORY_OVERLAY},
+    {"LOCATION", IDC_LOCATION},
+    {"NAME", IDC_NAME},
+    {"ADDRESS", IDC_ADDRESS},
+    {"OPERATORS", IDC_OPERATORS},
+    {"CLUB", IDC_CLUB},
+    {"SOAPBOX", IDC_SOAPBOX},
+    {"E-MAIL", IDC_EMAIL},
+};
+
+class SharedFormAnswers : public ReportingHost {};
+
+// The native terminal form is held to the same files: both forms leave the same bytes.
+TEST_F(SharedFormAnswers, GiveTheSettingsFileAndHeaderTheTerminalFormIsComparedWith) {
+  const std::string shared = ProgramDir() + "terminal_form\\";
+  const auto answers = SharedAnswers(Slurp(shared + "answers.txt"));
+  ASSERT_EQ(answers.size(), std::size(kBoxes));
+  ResetForReport(kOwnCall, [&answers](HWND form) {
+    for (const auto& [label, id] : kBoxes) {
+      const std::string& value = answers.at(label);  // empty: keep what the box shows
+      if (!value.empty()) SetDlgItemTextA(form, id, value.c_str());
+    }
+    PressButton(form, IDOK);
+  });
+  dll().AddData(SampleContact("DL1AB"));
+  ResultWithReport();
+  EXPECT_EQ(Slurp(kIni), Slurp(shared + "KOVRA.ini"));
+  const std::string log = Slurp(kOwnLog);
+  EXPECT_EQ(log.substr(0, log.find("QSO: ")), Slurp(shared + "header.cbr"));
 }
 
 }  // namespace

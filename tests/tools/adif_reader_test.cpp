@@ -40,8 +40,9 @@ TEST(AdifReader, HeaderTextAndFieldsThenRecordsWithTextBetweenFields) {
   EXPECT_EQ(Value(log, 1, "BAND"), "(none)");
 }
 
-TEST(AdifReader, FirstByteLessThanMeansNoHeaderSoEohIsJustData) {
-  const AdifLog log = Parse("<CALL:3>R3A<COMMENT:5><EOH><NOTES:6><EOR>x<EOR><CALL:4>R3AA<eor>");
+TEST(AdifReader, FirstByteAfterAByteOrderMarkLessThanMeansNoHeaderSoEohIsJustData) {
+  const AdifLog log =
+      Parse("\xEF\xBB\xBF<CALL:3>R3A<COMMENT:5><EOH><NOTES:6><EOR>x<EOR><CALL:4>R3AA<eor>");
   EXPECT_TRUE(log.header.empty());
   ASSERT_EQ(log.records.size(), 2u);
   EXPECT_EQ(Value(log, 0, "COMMENT"), "<EOH>");
@@ -58,6 +59,7 @@ TEST(AdifReader, AnyLetterCaseTypeLettersAndLengthsInBytesOfCp1251) {
   EXPECT_EQ(Value(log, 0, "QSO_DATE"), "20261205");
   EXPECT_EQ(Value(log, 0, "FREQ"), "3.5805");
   EXPECT_EQ(Value(log, 0, "NAME"), "\xC8\xE2\xE0\xED <\xC8>");
+  EXPECT_EQ(Parse("\xEF\xBB\xBFh<EOH><CALL:3>R3A<EOR>").records.size(), 1u);
 }
 
 TEST(AdifReader, EmptyRecordsAreLeftOutAndACutLastRecordIsKeptMarked) {

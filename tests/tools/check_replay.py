@@ -33,9 +33,10 @@ def expected(path):
         bands.setdefault(band, 0)
         if r.get('CALL'):
             bands[band] += 1
-            mode = r.get('SUBMODE') or r.get('MODE')
+            mode = r.get('MODE', '').upper()
+            mode = mode if mode == 'SSB' else (r.get('SUBMODE') or mode).upper()
             hhmm = int(r['TIME_ON'][:4])
-            tours[(r['CALL'], band, mode, hhmm // 100, hhmm % 100 >= 30)] += 1
+            tours[(r['CALL'], band, mode, r['QSO_DATE'], hhmm // 100, hhmm % 100 >= 30)] += 1
     call = next(r['STATION_CALLSIGN'] for r in recs if r.get('STATION_CALLSIGN'))
     return {
         'header': header,
@@ -57,12 +58,12 @@ def stated(header):
     }
 
 
-def replay(args):
+def replay(args, options=()):
     shutil.rmtree(args.workdir, ignore_errors=True)
     os.makedirs(args.workdir)
     shutil.copy(args.log, os.path.join(args.workdir, 'log.adi'))
     command = ([args.emulator] if args.emulator else []) + [
-        args.program, '--report', '--confirm', 'log.adi']
+        args.program, '--report', '--confirm', *options, 'log.adi']
     # Output goes to files: Wine's background processes may keep a pipe open.
     with open(os.path.join(args.workdir, 'stdout.txt'), 'wb') as out, \
             open(os.path.join(args.workdir, 'stderr.txt'), 'wb') as err:
@@ -103,7 +104,10 @@ def main():
     check('returned score', re.findall(r'^Score returned: (-?\d+)', out, re.M), ['-1'])
     check('repeats', re.findall(r'^Repeats within a tour: (\w+)$', out, re.M),
           [str(want['repeats']) if want['repeats'] else 'none'])
-    check('Cabrillo name', re.findall(r'^Cabrillo log: (\S+)$', out, re.M), [want['cabrillo']])
+    check('Cabrillo name', re.findall(r'^Cabrillo log: (\S+), written$', out, re.M),
+          [want['cabrillo']])
+    check('Output box', re.findall(r'^"Output" box: (.*)$', out, re.M),
+          [f"File produced: {want['cabrillo']}"])
     cabrillo = os.path.join(args.workdir, want['cabrillo'])
     lines = open(cabrillo, 'rb').read().decode('cp1251').split('\r\n') if os.path.exists(
         cabrillo) else []

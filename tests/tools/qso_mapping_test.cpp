@@ -51,21 +51,48 @@ TEST(QsoMapping, MissingOrMalformedTimeIsSentAsInvalidWithANote) {
     EXPECT_EQ(Map({{"QSO_DATE", "20261205"}, {"TIME_ON", time}}).time.status, OleDate::Invalid)
         << time;
   }
-  const QsoContact noTime = Map({{"CALL", "R3AA"}, {"QSO_DATE", "20261205"}, {"BAND", "40m"}});
+  const QsoContact noTime =
+      Map({{"CALL", "R3AA"}, {"QSO_DATE", "20261205"}, {"BAND", "40m"}, {"FREQ", "7.1"}});
   EXPECT_EQ(noTime.time.status, OleDate::Invalid);
   EXPECT_EQ(Notes(noTime), "no valid QSO_DATE and TIME_ON; the time is sent as invalid|");
 }
 
-TEST(QsoMapping, BandFromBandElseFrequencyAndBadFrequencyIsZero) {
+TEST(QsoMapping, BandFromBandElseFrequencyAndNoUsableFrequencyIsTheBandsLowerEdge) {
   EXPECT_EQ(Map({{"BAND", "40M"}, {"FREQ", "14.07"}}).band, "40");
   EXPECT_EQ(Map({{"BAND", ""}, {"FREQ", "7.0402"}}).band, "40");
-  const QsoContact bad = Map({{"FREQ", "14,0705"}, {"BAND", "20m"}});
-  EXPECT_EQ(bad.freqHz, 0u);
-  EXPECT_EQ(bad.band, "20");
-  EXPECT_NE(Notes(bad).find("FREQ \"14,0705\""), std::string::npos);
-  const QsoContact none = Map({{"FREQ", "5.0"}});
-  EXPECT_EQ(none.band, "");
-  EXPECT_NE(Notes(none).find("band left empty"), std::string::npos);
+  struct Case {
+    std::vector<std::pair<std::string, std::string>> fields;
+    unsigned hz;
+    const char* note;
+  };
+  const Case cases[] = {
+    {{{"BAND", "2m"}}, 144000000, "no FREQ; sent as 144000 kHz, the lower edge of band 2|"},
+    {{{"FREQ", "14,0705"}, {"BAND", "20m"}}, 14000000,
+     "FREQ \"14,0705\" is not a frequency in MHz; sent as 14000 kHz, the lower edge of "
+     "band 20|"},
+    {{{"FREQ", "10489.899880"}, {"BAND", "3cm"}}, 0,
+     "FREQ \"10489.899880\" is above 4294.967295 MHz, the most the host's 32-bit Hz field "
+     "holds; sent as 0 Hz|"},
+    {{{"FREQ", "5.0"}}, 5000000, "no BAND and no FREQ in a band; band left empty|"},
+    {{}, 0, "no FREQ; sent as 0 Hz|no BAND and no FREQ in a band; band left empty|"},
+  };
+  for (auto c : cases) {
+    c.fields.insert(c.fields.end(),
+                    {{"CALL", "R3A"}, {"QSO_DATE", "20261205"}, {"TIME_ON", "1200"}});
+    const QsoContact q = Map(c.fields);
+    EXPECT_EQ(q.freqHz, c.hz) << c.note;
+    EXPECT_EQ(Notes(q), c.note);
+  }
+}
+
+TEST(QsoMapping, SidebandIsNoModeAndBlanksAroundTheCallAreNoPartOfIt) {
+  const struct { const char *mode, *submode, *sent; } modes[] = {
+      {"SSB", "USB", "SSB"}, {"ssb", "LSB", "SSB"}, {"MFSK", "JS8", "JS8"},
+      {"PSK", "psk63", "PSK63"}, {"CW", "", "CW"}, {"", "", ""}};
+  for (const auto& m : modes) {
+    EXPECT_EQ(Map({{"MODE", m.mode}, {"SUBMODE", m.submode}}).mode, m.sent);
+  }
+  EXPECT_EQ(Map({{"CALL", " UA3ABC\t"}}).call, "UA3ABC");
 }
 
 TEST(QsoMapping, ModeAndExchangesFromTheirFirstNonEmptyField) {

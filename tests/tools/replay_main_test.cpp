@@ -22,6 +22,7 @@ class FakeSource : public PluginSource {
     return true;
   }
   void Close() override { closed = true; }
+  std::string OutputBoxText() const override { return "File produced: RA3VLM.cbr"; }
 
   bool works = true;
   ReplayOptions opened;
@@ -30,11 +31,12 @@ class FakeSource : public PluginSource {
 
 class ReplayMainTest : public test::ScratchDirTest {
  protected:
-  int Run(std::vector<const char*> args) {
+  int Run(std::vector<const char*> args) { return Run(args, source); }
+  int Run(std::vector<const char*> args, PluginSource& from) {
     args.insert(args.begin(), "kovra-replay");
     std::FILE* out = std::tmpfile();
     std::FILE* err = std::tmpfile();
-    const int status = ReplayMain(static_cast<int>(args.size()), args.data(), source, out, err);
+    const int status = ReplayMain(static_cast<int>(args.size()), args.data(), from, out, err);
     out_ = Slurp(out);
     err_ = Slurp(err);
     return status;
@@ -59,7 +61,9 @@ TEST_F(ReplayMainTest, ReplaysWithTheOptionsAndNotesOnStderr) {
   EXPECT_EQ(source.opened.pluginPath, "x.dll");
   EXPECT_NE(out_.find("Total\t 2\t 1\n"), std::string::npos);
   EXPECT_NE(out_.find("Replayed 2 QSO records for RA3VLM."), std::string::npos) << out_;
-  EXPECT_NE(out_.find("Cabrillo log: RA3VLM.cbr"), std::string::npos);
+  EXPECT_NE(
+      out_.find("\"Output\" box: File produced: RA3VLM.cbr\nCabrillo log: RA3VLM.cbr, written\n"),
+      std::string::npos);
   EXPECT_NE(err_.find("kovra-replay: log.adi: record 2: no CALL"), std::string::npos) << err_;
 }
 
@@ -69,12 +73,30 @@ TEST_F(ReplayMainTest, BadLogOrUnusablePluginStopsBeforeAnythingIsWritten) {
   EXPECT_EQ(err_, "kovra-replay: log.adi: record 2: field CALL runs past the end of the file "
                   "(4 bytes announced, 2 left)\n");
   EXPECT_EQ(source.opened.logPath, "");
-  Write("log.adi", "<CALL:3>R3A<QSO_DATE:8>20261205<TIME_ON:4>1200<BAND:3>40m<EOR>");
+  Write("log.adi", "<CALL:3>R3A<QSO_DATE:8>20261205<TIME_ON:4>1200<FREQ:1>7<EOR>");
   source.works = false;
   EXPECT_EQ(Run({"--call", "RA3VLM", "log.adi"}), 1);
   EXPECT_EQ(err_, "kovra-replay: cannot load x.dll\n");
   EXPECT_FALSE(std::filesystem::exists("Plugins"));
   EXPECT_EQ(out_, "");
+}
+
+// A log that cannot be written: what the operator was told, and no claim of a log;
+// a callsign that cannot name a Windows file is said before the replay.
+TEST_F(ReplayMainTest, UnwritableLogIsReportedAsShownAndAWindowsUnsafeCallForetold) {
+  Write("log.adi", "<CALL:3>R3A<BAND:3>20m<EOR>");
+  const std::string tooLong(300, 'A');  // no file system takes a name this long
+  LinkedPlugin linked;
+  ASSERT_EQ(Run({"--call", tooLong.c_str(), "--report", "--confirm", "log.adi"}, linked), 0);
+  EXPECT_NE(out_.find("\"Output\" box: File not produced: " + tooLong + ".cbr\nCabrillo log: " +
+                       tooLong + ".cbr, not written: no such file\n"),
+            std::string::npos) << out_;
+  EXPECT_EQ(out_.find(", written"), std::string::npos);
+
+  ASSERT_EQ(Run({"--call", "R3A:B", "log.adi"}, linked), 0);
+  EXPECT_NE(err_.find("kovra-replay: the contestant's callsign \"R3A:B\" holds a character no "
+                      "Windows file name may hold"),
+            std::string::npos) << err_;
 }
 
 TEST_F(ReplayMainTest, BadCommandLineShowsUsage) {

@@ -36,6 +36,7 @@ TEST_F(ReplayTest, ContestantFromCommandLineElseStationCallsignElseOperator) {
       {kLog, "", "RA3VLM"},
       {"<CALL:3>R3A<OPERATOR:4>R3OP<EOR><STATION_CALLSIGN:3>R3S<EOR>", "", "R3S"},
       {"<CALL:3>R3A<OPERATOR:4>R3OP<EOR>", "", "R3OP"},
+      {"<CALL:3>R3A<OPERATOR:7>KE8OKM <STATION_CALLSIGN:1> <EOR>", "", "KE8OKM"},
       {"h<STATION_CALLSIGN:4>R3HD<EOH><CALL:3>R3A<EOR>", "", "R3HD"},
   };
   for (const auto& c : cases) {
@@ -73,13 +74,14 @@ TEST_F(ReplayTest, RunResetsAddsEveryContactInOrderAndAsksTheResult) {
   const ReplayResult report = RunReplay(plan, NativePluginCalls(), true);
   EXPECT_EQ(report.score, -1);
   EXPECT_EQ(report.cabrilloName, "RA3VLM.cbr");
+  EXPECT_EQ(report.cabrillo, LogOnDisk::Written);
   std::ifstream cabrillo("RA3VLM.cbr", std::ios::binary);
   std::string qsos;
   for (std::string line; std::getline(cabrillo, line);) {
     if (line.rfind("QSO: ", 0) == 0) qsos += line.substr(0, 29) + "|";
   }
   EXPECT_EQ(qsos, "QSO:  3580 PM 2026-12-05 1202|QSO:  7040 CW 2026-12-05 1210|"
-                  "QSO:     0 PM 2026-12-05 1221|");
+                  "QSO:  3500 PM 2026-12-05 1221|");
 }
 
 TEST_F(ReplayTest, AFileNamedPluginsIsReportedNotFatal) {
@@ -91,34 +93,35 @@ TEST_F(ReplayTest, AFileNamedPluginsIsReportedNotFatal) {
   EXPECT_NE(FormatReplay(plan, result).find("No Plugins folder"), std::string::npos);
 }
 
-TEST(CabrilloFileName, SlashesBecomeUnderscoresAndBlanksGo) {
-  EXPECT_EQ(CabrilloFileName("RA3VLM/P"), "RA3VLM_P.cbr");
-  EXPECT_EQ(CabrilloFileName(" \ta\\b \r\n"), "a_b.cbr");
-  EXPECT_EQ(CabrilloFileName(" \t"), "KOVRA.cbr");
-}
-
+// Days apart in the same half hour are two tours; an identical record is no repeat.
 TEST_F(ReplayTest, ReportIsUtf8WithRepeatsByTourAndBothTimes) {
-  ASSERT_EQ(Plan(std::string(kLog) +
-                 "<CALL:3>R3B<TIME_ON:4>1001<QSO_DATE:8>20261206<BAND:2>40<EOR>"
-                 "<CALL:3>R3B<TIME_ON:4>1002<QSO_DATE:8>20261206<BAND:2>40<EOR>"),
+  const std::string r3b = "<CALL:3>R3B<FREQ:3>7.1<BAND:2>40<QSO_DATE:8>2026120";
+  ASSERT_EQ(Plan(std::string(kLog) + r3b + "6<TIME_ON:4>1001<EOR>" + r3b +
+                 "6<TIME_ON:4>1002<EOR>" + r3b + "7<TIME_ON:4>1003<EOR>" + r3b +
+                 "6<TIME_ON:4>1002<EOR>"),
             "");
   ReplayResult result;
   result.resultText = "VELMORA 05.12.2026 \r\nScore: 2\r\n\xC2 \xD2\xD3\xD0\xC5\r\n";
   result.score = -1;
   result.pluginsFolder = true;
+  result.outputBox = "File produced: RA3VLM.cbr";
   result.cabrilloName = "RA3VLM.cbr";
+  result.cabrillo = LogOnDisk::Written;
   const std::string text = FormatReplay(plan, result);
   EXPECT_EQ(text,
-            "Replayed 5 QSO records for RA3VLM.\n\n"
+            "Replayed 7 QSO records for RA3VLM.\n\n"
             "VELMORA 05.12.2026 \nScore: 2\nВ ТУРЕ\n\n"
-            "Score returned: -1 (a Cabrillo log was written)\n"
+            "Score returned: -1\n"
             "Repeats within a tour: 2\n"
-            "  tour 10:00-10:29\n"
-            "    R3B on 40 : record 4 at 2026-12-06 10:01:00, again record 5 at 2026-12-06 10:02:00\n"
-            "  tour 12:00-12:29\n"
+            "  tour 2026-12-05 12:00-12:29\n"
             "    UA3ABC on 80 BPSK63: record 1 at 2026-12-05 12:02:00, "
             "again record 3 at 2026-12-05 12:21:30\n"
-            "Cabrillo log: RA3VLM.cbr\n");
+            "  tour 2026-12-06 10:00-10:29\n"
+            "    R3B on 40 : record 4 at 2026-12-06 10:01:00, again record 5 at 2026-12-06 10:02:00\n"
+            "Identical records, kept once by the plug-in: 1\n"
+            "    R3B on 40 : record 7 repeats record 5\n"
+            "\"Output\" box: File produced: RA3VLM.cbr\n"
+            "Cabrillo log: RA3VLM.cbr, written\n");
   ASSERT_EQ(Plan("<CALL:3>R3A<EOR>", "R3S"), "");
   EXPECT_NE(FormatReplay(plan, result).find("within a tour: none\n"), std::string::npos);
 }
