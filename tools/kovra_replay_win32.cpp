@@ -99,7 +99,7 @@ class DllPlugin : public kovra::replay::PluginSource {
 }  // namespace
 
 int main(int argc, char** argv) {
-  // The report is UTF-8 and must reach a file or pipe byte for byte.
+  // The summary is UTF-8 and must reach a file or pipe byte for byte.
   SetConsoleOutputCP(CP_UTF8);
   _setmode(_fileno(stdout), _O_BINARY);
   DllPlugin plugin;

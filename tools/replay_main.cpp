@@ -3,7 +3,7 @@
 #include "kovra_version.h"
 
 #include "tools/replay.h"
-#include "tools/replay_report.h"
+#include "tools/replay_summary.h"
 
 namespace kovra::replay {
 

@@ -7,7 +7,7 @@
 
 #include "tests/tools/scratch_dir.h"
 #include "tools/native_calls.h"
-#include "tools/replay_report.h"
+#include "tools/replay_summary.h"
 
 namespace kovra::replay {
 namespace {

@@ -1,4 +1,4 @@
-#include "tools/replay_report.h"
+#include "tools/replay_summary.h"
 
 #include <algorithm>
 #include <cstdio>
