@@ -9,10 +9,10 @@ namespace kovra {
 
 Plugin& ProcessPlugin() {
   // Built in this order and so torn down in reverse: the plug-in before its ports.
-  static Win32Platform platform;
+  static const std::unique_ptr<Platform> platform = NewWin32Platform();
   static StationSettingsDialog form;
   static HostAutomationConnection host;
-  static Plugin plugin(platform, form, host);
+  static Plugin plugin(*platform, form, host);
   return plugin;
 }
 

@@ -31,54 +31,60 @@ std::string Narrow(const wchar_t* text, int length) {
   return out;
 }
 
+class Win32Platform final : public Platform {
+ public:
+  UtcTime UtcNow() override {
+    SYSTEMTIME now;
+    GetSystemTime(&now);
+    return {now.wHour, now.wMinute};
+  }
+
+  std::string DateText(const OleDate& date) override {
+    BSTR text = nullptr;
+    if (date.status != OleDate::Valid ||
+        FAILED(VarBstrFromDate(date.value, LANG_USER_DEFAULT, 0, &text)) || !text) {
+      return std::string();
+    }
+    std::string narrow = Narrow(text, int(SysStringLen(text)));
+    SysFreeString(text);
+    return narrow;
+  }
+
+  void StartProgram(const std::string& commandLine, int showMode) override {
+    WinExec(commandLine.c_str(), UINT(showMode));
+  }
+
+  void ShowMessage(const MessageBoxRequest& r) override {
+    const HWND owner = r.ownedByActiveWindow ? GetActiveWindow() : nullptr;
+    MessageBoxA(owner, r.text.c_str(), r.caption,
+                MB_OK | (r.informationIcon ? MB_ICONINFORMATION : 0));
+  }
+
+  std::string ReadProfileString(const std::string& section, const std::string& key,
+                                const std::string& fallback, const std::string& file) override {
+    std::vector<char> buffer(kProfileBuffer);
+    const DWORD n = GetPrivateProfileStringA(section.c_str(), key.c_str(), fallback.c_str(),
+                                             buffer.data(), kProfileBuffer, file.c_str());
+    return std::string(buffer.data(), n);
+  }
+
+  bool WriteProfileString(const std::string& section, const std::string& key,
+                          const std::string& value, const std::string& file) override {
+    return WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(),
+                                      file.c_str()) != 0;
+  }
+
+  std::optional<std::string> ReadFile(const std::string& name) override {
+    return ReadWholeFile(name);
+  }
+
+  bool ReplaceFile(const std::string& name, const std::string& bytes) override {
+    return ReplaceWholeFile(name, bytes, MoveOver);
+  }
+};
+
 }  // namespace
 
-UtcTime Win32Platform::UtcNow() {
-  SYSTEMTIME now;
-  GetSystemTime(&now);
-  return {now.wHour, now.wMinute};
-}
-
-std::string Win32Platform::DateText(const OleDate& date) {
-  BSTR text = nullptr;
-  if (date.status != OleDate::Valid ||
-      FAILED(VarBstrFromDate(date.value, LANG_USER_DEFAULT, 0, &text)) || !text) {
-    return std::string();
-  }
-  std::string narrow = Narrow(text, int(SysStringLen(text)));
-  SysFreeString(text);
-  return narrow;
-}
-
-void Win32Platform::StartProgram(const std::string& commandLine, int showMode) {
-  WinExec(commandLine.c_str(), UINT(showMode));
-}
-
-void Win32Platform::ShowMessage(const MessageBoxRequest& r) {
-  const HWND owner = r.ownedByActiveWindow ? GetActiveWindow() : nullptr;
-  MessageBoxA(owner, r.text.c_str(), r.caption, MB_OK | (r.informationIcon ? MB_ICONINFORMATION : 0));
-}
-
-std::string Win32Platform::ReadProfileString(const std::string& section, const std::string& key,
-                                             const std::string& fallback,
-                                             const std::string& file) {
-  std::vector<char> buffer(kProfileBuffer);
-  const DWORD n = GetPrivateProfileStringA(section.c_str(), key.c_str(), fallback.c_str(),
-                                           buffer.data(), kProfileBuffer, file.c_str());
-  return std::string(buffer.data(), n);
-}
-
-bool Win32Platform::WriteProfileString(const std::string& section, const std::string& key,
-                                       const std::string& value, const std::string& file) {
-  return WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), file.c_str()) != 0;
-}
-
-std::optional<std::string> Win32Platform::ReadFile(const std::string& name) {
-  return ReadWholeFile(name);
-}
-
-bool Win32Platform::ReplaceFile(const std::string& name, const std::string& bytes) {
-  return ReplaceWholeFile(name, bytes, MoveOver);
-}
+std::unique_ptr<Platform> NewWin32Platform() { return std::make_unique<Win32Platform>(); }
 
 }  // namespace kovra

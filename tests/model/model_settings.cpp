@@ -4,6 +4,7 @@
 #include <initializer_list>
 #include <iterator>
 #include <string_view>
+#include <utility>
 
 namespace kovra::model {
 namespace {
@@ -56,26 +57,20 @@ const MultiLine kMultiLine[] = {{&ModelSettings::address, "ADDRESS"},
                                 {&ModelSettings::soapbox, "SOAPBOX"}};
 using StoredTexts = std::array<std::string, std::size(kMultiLine)>;
 
-// The boxes that show the record. LOCATION is bound to no field at all.
-struct Binding {
-  Field field;
-  Box box;
-  bool readBackOnOk;
-};
-const Binding kBindings[] = {
-    {&ModelSettings::callsign, &SettingsForm::callsign, true},
-    {&ModelSettings::operators, &SettingsForm::operators, true},
-    {&ModelSettings::categoryOperator, &SettingsForm::categoryOperator, true},
-    {&ModelSettings::categoryBand, &SettingsForm::categoryBand, true},
-    {&ModelSettings::categoryPower, &SettingsForm::categoryPower, true},
-    {&ModelSettings::categoryOverlay, &SettingsForm::categoryOverlay, true},
-    {&ModelSettings::name, &SettingsForm::name, true},
-    {&ModelSettings::address, &SettingsForm::address, true},
-    {&ModelSettings::claimed, &SettingsForm::claimed, false},
-    {&ModelSettings::contest, &SettingsForm::contest, true},
-    {&ModelSettings::email, &SettingsForm::email, true},
-    {&ModelSettings::club, &SettingsForm::club, true},
-    {&ModelSettings::soapbox, &SettingsForm::soapbox, true}};
+// The boxes that show the record, by name; CLAIMED is shown but never read back,
+// and LOCATION is bound to no field at all.
+using Binding = std::pair<Field, Box>;
+const Binding kReadBack[] = {
+    {&ModelSettings::callsign, &SettingsForm::callsign},
+    {&ModelSettings::operators, &SettingsForm::operators},
+    {&ModelSettings::categoryOperator, &SettingsForm::categoryOperator},
+    {&ModelSettings::categoryBand, &SettingsForm::categoryBand},
+    {&ModelSettings::categoryPower, &SettingsForm::categoryPower},
+    {&ModelSettings::categoryOverlay, &SettingsForm::categoryOverlay},
+    {&ModelSettings::name, &SettingsForm::name}, {&ModelSettings::address, &SettingsForm::address},
+    {&ModelSettings::contest, &SettingsForm::contest},
+    {&ModelSettings::email, &SettingsForm::email}, {&ModelSettings::club, &SettingsForm::club},
+    {&ModelSettings::soapbox, &SettingsForm::soapbox}};
 
 // One walk from the left: a match is replaced and skipped, never searched again.
 std::string ReplaceAll(const std::string& text, const std::string& search,
@@ -144,8 +139,8 @@ StoredTexts Load(ModelSettings& s, const std::string& callsign, Platform& platfo
 
 // Takes the boxes back, saves, and returns the multi-line values in file form.
 StoredTexts Confirm(ModelSettings& s, const SettingsForm& form, Platform& platform) {
-  for (const Binding& b : kBindings) {
-    if (b.readBackOnOk) s.*b.field = form.*b.box;
+  for (const auto& [field, box] : kReadBack) {
+    s.*field = form.*box;
   }
   StoredTexts stored;
   for (std::size_t i = 0; i < stored.size(); ++i) {
@@ -165,7 +160,8 @@ int EditStationSettings(ModelSettings& s, const std::string& callsign, Platform&
   s.logBaseName = LogBaseName(callsign);
   StoredTexts stored = Load(s, callsign, platform);
   SettingsForm form;
-  for (const Binding& b : kBindings) form.*b.box = s.*b.field;
+  for (const auto& [field, box] : kReadBack) form.*box = s.*field;
+  form.claimed = s.claimed;
   const bool ok = formRunner.Run(form) == 1;
   if (ok) stored = Confirm(s, form, platform);
   // The writer prints tagged lines only; after Cancel they come from what the file held.
