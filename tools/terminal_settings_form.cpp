@@ -2,9 +2,10 @@
 
 #include <unistd.h>
 
-#include <initializer_list>
 #include <string_view>
+#include <vector>
 
+#include "resources/settings_form_texts.h"
 #include "tools/ascii_text.h"
 #include "tools/cp1251_utf8.h"
 
@@ -17,34 +18,50 @@ struct Box {
   const char* label;
   std::string SettingsForm::*text;
   Kind kind;
-  std::initializer_list<const char*> items;  // a combo box's list, as the form shows it
+  int id;  // the dialog's box, whose combo list it shares
 };
 
-// The boxes top to bottom as the Windows form lays them out, with its labels
-// and lists (resources/kovra.rc).
+// The boxes top to bottom as the Windows form lays them out, with its labels.
 const Box kBoxes[] = {
-    {"CONTEST", &SettingsForm::contest, Kind::Line, {}},
-    {"CALLSIGN", &SettingsForm::callsign, Kind::Line, {}},
-    {"CLAIMED", &SettingsForm::claimed, Kind::Line, {}},
-    {"CATEGORY-OPERATOR", &SettingsForm::categoryOperator, Kind::Combo, {"A4. BPSK 63.", ""}},
-    {"CATEGORY-BAND", &SettingsForm::categoryBand, Kind::Combo, {"ALL", "160", "80"}},
-    {"CATEGORY-POWER", &SettingsForm::categoryPower, Kind::Combo, {"HIGH", "LOW"}},
-    {"CATEGORY-OVERLAY", &SettingsForm::categoryOverlay, Kind::Combo,
-     {"MOST", "SO", "SO160", "SO80"}},
-    {"LOCATION", &SettingsForm::location, Kind::Line, {}},
-    {"NAME", &SettingsForm::name, Kind::Line, {}},
-    {"ADDRESS", &SettingsForm::address, Kind::Lines, {}},
-    {"OPERATORS", &SettingsForm::operators, Kind::Line, {}},
-    {"CLUB", &SettingsForm::club, Kind::Line, {}},
-    {"SOAPBOX", &SettingsForm::soapbox, Kind::Lines, {}},
-    {"E-MAIL", &SettingsForm::email, Kind::Line, {}},
+    {KOVRA_LABEL_CONTEST, &SettingsForm::contest, Kind::Line, IDC_CONTEST},
+    {KOVRA_LABEL_CALLSIGN, &SettingsForm::callsign, Kind::Line, IDC_CALLSIGN},
+    {KOVRA_LABEL_CLAIMED, &SettingsForm::claimed, Kind::Line, IDC_CLAIMED},
+    {KOVRA_LABEL_CATEGORY_OPERATOR, &SettingsForm::categoryOperator, Kind::Combo,
+     IDC_CATEGORY_OPERATOR},
+    {KOVRA_LABEL_CATEGORY_BAND, &SettingsForm::categoryBand, Kind::Combo, IDC_CATEGORY_BAND},
+    {KOVRA_LABEL_CATEGORY_POWER, &SettingsForm::categoryPower, Kind::Combo, IDC_CATEGORY_POWER},
+    {KOVRA_LABEL_CATEGORY_OVERLAY, &SettingsForm::categoryOverlay, Kind::Combo,
+     IDC_CATEGORY_OVERLAY},
+    {KOVRA_LABEL_LOCATION, &SettingsForm::location, Kind::Line, IDC_LOCATION},
+    {KOVRA_LABEL_NAME, &SettingsForm::name, Kind::Line, IDC_NAME},
+    {KOVRA_LABEL_ADDRESS, &SettingsForm::address, Kind::Lines, IDC_ADDRESS},
+    {KOVRA_LABEL_OPERATORS, &SettingsForm::operators, Kind::Line, IDC_OPERATORS},
+    {KOVRA_LABEL_CLUB, &SettingsForm::club, Kind::Line, IDC_CLUB},
+    {KOVRA_LABEL_SOAPBOX, &SettingsForm::soapbox, Kind::Lines, IDC_SOAPBOX},
+    {KOVRA_LABEL_EMAIL, &SettingsForm::email, Kind::Line, IDC_EMAIL},
 };
+
+struct ComboItem {
+  int id;
+  const char* text;
+};
+#define KOVRA_TERMINAL_COMBO_ITEM(box, length, text) {box, text},
+const ComboItem kComboItems[] = {KOVRA_COMBO_ITEMS(KOVRA_TERMINAL_COMBO_ITEM)};
+#undef KOVRA_TERMINAL_COMBO_ITEM
+
+std::vector<std::string_view> Items(const Box& box) {
+  std::vector<std::string_view> items;
+  for (const ComboItem& item : kComboItems) {
+    if (item.id == box.id) items.emplace_back(item.text);
+  }
+  return items;
+}
 
 // A combo box given a text shows the first item that begins with it, in any
 // letter case, and otherwise the text itself.
 std::string ComboText(const Box& box, const std::string& text) {
   if (text.empty()) return text;
-  for (const std::string_view item : box.items) {
+  for (const std::string_view item : Items(box)) {
     if (Upper(item.substr(0, text.size())) == Upper(text)) return std::string(item);
   }
   return text;
@@ -52,7 +69,7 @@ std::string ComboText(const Box& box, const std::string& text) {
 
 std::string ItemList(const Box& box) {
   std::string list;
-  for (const std::string_view item : box.items) {
+  for (const std::string_view item : Items(box)) {
     list += (list.empty() ? "" : " | ") + (item.empty() ? "(empty)" : std::string(item));
   }
   return list;
