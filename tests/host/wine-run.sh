@@ -64,7 +64,13 @@ flock 9
 start_display
 prepare_prefix
 wineserver -p >/dev/null 2>&1 </dev/null 9>&- || true  # fails when one runs already
-"$wine" cmd /c exit >/dev/null 2>&1 </dev/null 9>&-  # desktop and services, detached from our pipes
+# Desktop and services, detached from our pipes. A first start can fail while the
+# previous program's processes wind down: once more, and a failure is said aloud.
+warm_up() { "$wine" cmd /c exit >/dev/null 2>&1 </dev/null 9>&-; }
+if ! warm_up; then
+  echo "wine-run: Wine's first start in $WINEPREFIX failed; trying once more" >&2
+  warm_up || { echo "wine-run: Wine does not start in $WINEPREFIX" >&2; exit 1; }
+fi
 flock -u 9
 exec 9>&-
 exec "$wine" "$@"
