@@ -79,8 +79,8 @@ fi
 mkdir -p "$logs"
 # The Wine suite runs on the build this machine can run (the x64 one where the
 # kernel cannot run 32-bit programs), as in scripts/test.sh.
-wine_ok=0 wine_build=$(bash "$repo/scripts/wine-arch.sh") toolchain=mingw-i686
-[ "$wine_build" = win64 ] && toolchain=mingw-x86_64
+wine_ok=0
+read -r wine_build toolchain < <(bash "$repo/scripts/wine-arch.sh")
 if command -v wine >/dev/null && command -v "${toolchain#mingw-}-w64-mingw32-g++" >/dev/null; then
   wine_ok=1
 else

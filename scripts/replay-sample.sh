@@ -9,11 +9,9 @@ log="${1:-$root/examples/sample.adi}"
 shift $(( $# > 0 ? 1 : 0 ))
 
 bash "$root/scripts/install-deps.sh"
-build=$(bash "$root/scripts/wine-arch.sh")
-toolchain=mingw-i686
-if [ "$build" = win64 ]; then
+read -r build toolchain < <(bash "$root/scripts/wine-arch.sh")
+if [ "$build" != win32 ]; then
   echo "replay-sample.sh: this machine cannot run 32-bit programs: replaying through the x64 build" >&2
-  toolchain=mingw-x86_64
 fi
 cmake -S "$root" -B "$root/build/$build" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/$toolchain.cmake" \
   -DCMAKE_BUILD_TYPE=Release >/dev/null

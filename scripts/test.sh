@@ -11,12 +11,12 @@ cmake --build build/native -j2
 cmake -S . -B build/win32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake \
   -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build/win32 -j2
-wine_build=$(bash scripts/wine-arch.sh)
-if [ "$wine_build" = win64 ]; then
+read -r wine_build toolchain < <(bash scripts/wine-arch.sh)
+if [ "$wine_build" != win32 ]; then
   echo "test.sh: this machine cannot run 32-bit programs: the Wine suite runs on the x64 build" >&2
-  cmake -S . -B build/win64 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake \
+  cmake -S . -B "build/$wine_build" -DCMAKE_TOOLCHAIN_FILE="cmake/$toolchain.cmake" \
     -DCMAKE_BUILD_TYPE=Release >/dev/null
-  cmake --build build/win64 -j2
+  cmake --build "build/$wine_build" -j2
 fi
 
 # The fuzz targets need clang; each gets a short run over its seed corpus.

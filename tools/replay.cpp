@@ -23,11 +23,13 @@ std::optional<std::filesystem::file_time_type> Stamp(const std::string& name) {
 // Blanks around a callsign are no part of it.
 std::string FirstValue(const AdifLog& log, std::string_view name) {
   for (const AdifField& field : log.header) {
-    if (field.name == name && !Trim(field.value).empty()) return std::string(Trim(field.value));
+    const std::string_view value = Trim(field.value);
+    if (field.name == name && !value.empty()) return std::string(value);
   }
   for (const AdifRecord& record : log.records) {
     const std::string* value = record.Find(name);
-    if (value && !Trim(*value).empty()) return std::string(Trim(*value));
+    const std::string_view trimmed = value ? Trim(*value) : std::string_view();
+    if (!trimmed.empty()) return std::string(trimmed);
   }
   return std::string();
 }
