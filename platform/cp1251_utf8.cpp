@@ -1,9 +1,9 @@
-#include "tools/cp1251_utf8.h"
+#include "platform/cp1251_utf8.h"
 
 #include <cstdint>
 #include <optional>
 
-namespace kovra::replay {
+namespace kovra {
 namespace {
 
 // Code points of the bytes 0x80 to 0xFF.
@@ -84,4 +84,4 @@ std::string Cp1251ToUtf8(std::string_view text) {
   return out;
 }
 
-}  // namespace kovra::replay
+}  // namespace kovra
