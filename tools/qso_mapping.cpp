@@ -1,6 +1,6 @@
 #include "tools/qso_mapping.h"
 
-#include "tools/ascii_text.h"
+#include "platform/ascii_text.h"
 #include "tools/band_plan.h"
 #include "tools/country_prefix.h"
 

@@ -1,10 +1,10 @@
 #pragma once
-// ASCII-only helpers: ADIF names, numbers and calls are ASCII, and the
+// ASCII-only helpers: ADIF and Cabrillo names, numbers and calls are ASCII, and the
 // C library's versions depend on the locale.
 #include <string>
 #include <string_view>
 
-namespace kovra::replay {
+namespace kovra {
 
 inline bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 inline bool IsUpper(char c) { return c >= 'A' && c <= 'Z'; }
@@ -33,4 +33,4 @@ inline std::string_view Trim(std::string_view text) {
   return text;
 }
 
-}  // namespace kovra::replay
+}  // namespace kovra
