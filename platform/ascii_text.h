@@ -10,6 +10,14 @@ inline bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 inline bool IsUpper(char c) { return c >= 'A' && c <= 'Z'; }
 inline bool IsLetter(char c) { return IsUpper(c) || (c >= 'a' && c <= 'z'); }
 
+// At least one digit, and nothing else.
+inline bool AllDigits(std::string_view text) {
+  for (const char c : text) {
+    if (!IsDigit(c)) return false;
+  }
+  return !text.empty();
+}
+
 inline std::string Upper(std::string_view text) {
   std::string out(text);
   for (char& c : out) {

@@ -12,13 +12,6 @@ std::string_view Field(const AdifRecord& record, std::string_view name) {
   return value ? std::string_view(*value) : std::string_view();
 }
 
-bool AllDigits(std::string_view text) {
-  for (const char c : text) {
-    if (!IsDigit(c)) return false;
-  }
-  return !text.empty();
-}
-
 // A serial number is sent as at least three digits; other text goes as it is.
 std::string Serial(std::string_view number) {
   const std::string_view trimmed = Trim(number);
