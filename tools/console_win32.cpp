@@ -37,10 +37,11 @@ class WindowsConsole : public Console {
   void Out(std::string_view utf8) override { Write(STD_OUTPUT_HANDLE, utf8); }
   void Err(std::string_view utf8) override { Write(STD_ERROR_HANDLE, utf8); }
 
-  // Alone on its console, the program was not started from a command prompt.
+  // Alone on its console, showing the text there: not started from a command prompt.
   void HoldWindow(std::string_view prompt) override {
-    DWORD processes[2];
+    DWORD processes[2], mode = 0;
     if (GetConsoleProcessList(processes, 2) != 1) return;
+    if (!GetConsoleMode(GetStdHandle(STD_OUTPUT_HANDLE), &mode)) return;
     Out("\n");
     Out(prompt);
     for (int c = std::getchar(); c != EOF && c != '\n';) c = std::getchar();
