@@ -113,16 +113,17 @@ CheckedQso CheckQso(QsoLine& q, LogCheck& log) {
 // The same worked call, band and mode within one tour of one UTC day.
 void MarkRepeats(LogCheck& log) {
   std::unordered_map<std::string, int> firstInTour;
+  firstInTour.reserve(log.qsos.size());
   for (CheckedQso& c : log.qsos) {
     if (c.status != QsoStatus::Counted) continue;
-    const std::string band = c.band.empty() ? c.fields.freq : c.band;
-    const DateTimeParts start = TourStart(*c.time);
-    const std::string key = c.call + '\n' + band + '\n' + c.mode + '\n' + DateText(start) + ' ' +
-                            TimeText(start);
+    const std::string& band = c.band.empty() ? c.fields.freq : c.band;
+    const std::string key = c.call + '\n' + band + '\n' + c.mode + '\n' + c.fields.date + ' ' +
+                            std::to_string(TourOfDay(c.time->hour, c.time->minute));
     const auto [first, isFirst] = firstInTour.try_emplace(key, c.line);
     if (isFirst) continue;
     c.status = QsoStatus::Repeat;
     c.repeatOf = first->second;
+    const DateTimeParts start = TourStart(*c.time);
     Add(log, c.line, Severity::Warning, Code::Repeat, Text::Repeat,
         {c.fields.call, BandLabel(c.band), c.mode, DateText(start) + " " + TimeText(start),
          std::to_string(first->second)});

@@ -37,6 +37,12 @@ bool IsControl(std::string_view utf8, std::size_t at, std::size_t& length) {
 
 LogLine MakeLine(int number, std::string utf8) {
   LogLine line{number, std::string(), false};
+  const auto plain = [](char c) { return static_cast<unsigned char>(c) >= 0x20 || c == '\t'; };
+  if (utf8.find('\xC2') == std::string::npos && utf8.find('\x7F') == std::string::npos &&
+      std::all_of(utf8.begin(), utf8.end(), plain)) {
+    line.text = std::move(utf8);
+    return line;
+  }
   line.text.reserve(utf8.size());
   for (std::size_t at = 0, length; at < utf8.size(); at += length) {
     if (IsControl(utf8, at, length)) {

@@ -47,6 +47,7 @@ bool ReadColumn(std::string_view line, std::size_t& at, std::size_t column, std:
     if (value.empty() || start - at != fill) return false;
   } else if (rest <= c.width || line[at + c.width] == ' ') {
     value = RightTrimmed(line.substr(at, c.width));  // filled to its width, or the line's end
+    if (!value.empty() && value.front() == ' ') return false;  // filled on the wrong side
   } else {
     const std::size_t end = std::min(line.find(' ', at), line.size());
     if (end < at + c.width) return false;

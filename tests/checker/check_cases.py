@@ -88,7 +88,7 @@ CASES = [
 
 # Logs that are no Cabrillo at all: no crash, an error, nothing counted.
 NOT_CABRILLO = [('ADIF file', ADIF),
-                ('random bytes', bytes(random.Random(19).randrange(256) for _ in range(4000)))]
+                ('random bytes', random.Random(19).randbytes(4000))]
 
 
 def run(args, arguments, stdin_bytes=None):
