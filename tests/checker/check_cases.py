@@ -115,6 +115,8 @@ def main():
     parser.add_argument('--workdir', required=True)
     args = parser.parse_args()
     args.program = os.path.abspath(args.program)
+    if args.emulator:
+        args.emulator = os.path.abspath(args.emulator)
     os.makedirs(args.workdir, exist_ok=True)
     failures = []
 
