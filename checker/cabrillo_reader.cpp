@@ -102,6 +102,7 @@ CabrilloLog ReadCabrillo(std::string_view bytes) {
   if (log.encoding == Encoding::Utf8WithBom) {
     reader.Add(1, Severity::Warning, Code::Start, Text::ByteOrderMark);
   }
+  log.qsos.reserve(text.lines.size());  // a QSO line is large: growing would move each again
   std::size_t next = 0;
   while (next < text.lines.size() && reader.Line(text.lines[next], next == 0)) ++next;
   if (next == text.lines.size()) {

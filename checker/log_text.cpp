@@ -37,9 +37,12 @@ bool IsControl(std::string_view utf8, std::size_t at, std::size_t& length) {
 
 LogLine MakeLine(int number, std::string utf8) {
   LogLine line{number, std::string(), false};
-  const auto plain = [](char c) { return static_cast<unsigned char>(c) >= 0x20 || c == '\t'; };
-  if (utf8.find('\xC2') == std::string::npos && utf8.find('\x7F') == std::string::npos &&
-      std::all_of(utf8.begin(), utf8.end(), plain)) {
+  // A line with no byte that may begin a control character is kept as it is.
+  const auto suspect = [](char c) {
+    const auto u = static_cast<unsigned char>(c);
+    return (u < 0x20 && c != '\t') || u == 0x7F || u == 0xC2;
+  };
+  if (std::none_of(utf8.begin(), utf8.end(), suspect)) {
     line.text = std::move(utf8);
     return line;
   }
@@ -65,7 +68,13 @@ std::string AsUtf8(std::string_view raw, Encoding encoding) {
 }
 
 bool Blank(std::string_view text) {
-  return text.find_first_not_of(" \t") == std::string_view::npos;
+  return std::all_of(text.begin(), text.end(), [](char c) { return c == ' ' || c == '\t'; });
+}
+
+// A byte at a time: find_first_of would search its set for every byte of a large file.
+std::size_t LineEnd(std::string_view bytes, std::size_t at) {
+  while (at < bytes.size() && bytes[at] != '\r' && bytes[at] != '\n') ++at;
+  return at;
 }
 
 }  // namespace
@@ -77,7 +86,7 @@ LogText DecodeLog(std::string_view bytes) {
   if (log.encoding == Encoding::Utf8WithBom) bytes.remove_prefix(kBom.size());
   std::size_t at = 0;
   while (at < bytes.size()) {
-    const std::size_t end = std::min(bytes.find_first_of("\r\n", at), bytes.size());
+    const std::size_t end = LineEnd(bytes, at);
     const std::string_view raw = bytes.substr(at, end - at);
     ++log.lineCount;
     if (!Blank(raw)) log.lines.push_back(MakeLine(log.lineCount, AsUtf8(raw, log.encoding)));
