@@ -25,11 +25,12 @@ def log(lines=None, eol='\r\n', encoding='cp1251', prefix=b'', cut=None):
     return data[:cut] if cut else data
 
 
-def edit(number, old, new):
-    """The base log with a text of one line (numbered from 1) replaced."""
-    lines = list(BASE)
-    assert old in lines[number - 1], (number, old)
-    lines[number - 1] = lines[number - 1].replace(old, new)
+def edit(number, *pairs, lines=None):
+    """The base log with texts of one line (numbered from 1) replaced: old, new, old, new..."""
+    lines = list(lines or BASE)
+    for old, new in zip(pairs[::2], pairs[1::2]):
+        assert old in lines[number - 1], (number, old)
+        lines[number - 1] = lines[number - 1].replace(old, new)
     return lines
 
 
@@ -39,7 +40,10 @@ def without(number):
 
 ADIF = (b'Exported by another program\r\n<ADIF_VER:5>3.1.4 <EOH>\r\n'
         b'<CALL:6>UA3ABC <QSO_DATE:8>20261205 <TIME_ON:4>1202 <BAND:3>80m <EOR>\r\n')
-WHITESPACE = [q.replace('  ', ' ').replace(' ', '\t', 2) for q in QSOS]
+# Another program's lines: tabs, and single blanks that put no column where the plug-in has one.
+WHITESPACE = [q.replace('  ', ' ').replace(' ', '\t', 2) for q in QSOS[:2]] + [
+    'QSO: 14070 PM 2026-12-05 1245 RA3VLM 59 004 MO R2FAA 59 004 KL',
+    'QSO: 3580 PM 2026-12-05 1301 RA3VLM 599 005 MO UA3ABC 599 031 MA']
 E, W = 'error', 'warning'
 
 # name, log bytes, exit status, every finding as (line, code, severity), figures
@@ -56,12 +60,21 @@ CASES = [
     ('own call differs', log(edit(11, 'RA3VLM', 'RA3VLN')), 1, [(11, 'callsign', E)], (5, 4),
      None),
     ('sent 599', log(edit(9, '002 MO', '599   ')), 1, [(9, 'exchange', E)], (5, 4), None),
+    ('sent region not a pair', log(edit(9, '002 MO', '002 M ')), 1, [(9, 'exchange', E)], (5, 4),
+     None),
     ('received exchange cut', log(edit(8, '005 MA', '05')), 1, [(8, 'exchange', E)], (5, 4), None),
     ('out of band', log(edit(11, '14070', '14500')), 0, [(11, 'frequency', W)], (5, 4), None),
+    ('VHF band', log(edit(11, '14070', '  144')), 0, [(11, 'frequency', W)], (5, 4), None),
     ('unknown mode', log(edit(9, ' PM ', ' XX ')), 1, [(9, 'mode', E)], (5, 4), None),
-    ('repeat in the tour', log(edit(12, '1301', '1215')), 0,
+    ('repeat in the tour, RTTY after PM', log(edit(12, '1301', '1215', ' PM ', ' RY ')), 0,
      [(5, 'claimed', W), (12, 'repeat', W)], (5, 3), 'line 8'),
     ('same station in the next tour', log(edit(12, '1301', '1230')), 0, [], (5, 4), None),
+    ('same tour of the next day', log(edit(12, '2026-12-05 1301', '2026-12-06 1215')), 0, [],
+     (5, 4), None),
+    ('same tour on phone', log(edit(12, '1301', '1215', ' PM ', ' PH ')), 0, [], (5, 4), None),
+    ('FM after PH in the tour', log(edit(12, '1301', '1215', ' PM ', ' FM ',
+                                         lines=edit(8, ' PM ', ' PH '))), 0,
+     [(5, 'claimed', W), (12, 'repeat', W)], (5, 3), None),
     ('wrong claimed score', log(edit(5, '4', '7')), 0, [(5, 'claimed', W)], (5, 4), '7'),
     ('claimed score in words', log(edit(5, '4', '4 points')), 1, [(5, 'claimed', E)], (5, 4),
      None),
@@ -70,8 +83,7 @@ CASES = [
      [(1, 'start', W)], (5, 4), None),
     ('UTF-8, LF, no newline at the end', log(eol='\n', encoding='utf-8')[:-1], 0, [], (5, 4),
      None),
-    ('fields by whitespace', log(HEADER + WHITESPACE[:2] + WHITESPACE[3:] + ['END-OF-LOG:']), 0,
-     [], (4, 4), None),
+    ('fields by whitespace', log(HEADER + WHITESPACE + ['END-OF-LOG:']), 0, [], (4, 4), None),
     ('a field missing', log(edit(9, '599 002 MO DL1ABC        599 023 ', '')), 1,
      [(5, 'claimed', W), (9, 'qso', E)], (5, 3), 'the sent RST'),
     ('lines after END-OF-LOG', log(BASE + [QSOS[0]]), 1, [(14, 'end', E)], (5, 4), None),
