@@ -71,8 +71,8 @@ std::string NearEdgesText(const TourView& view, Language language) {
 }  // namespace
 
 std::string HeadingText(const std::string& file, const LogCheck& log, Language language) {
-  const auto orNone = [&](const std::optional<std::string>& value) {
-    return value && !value->empty() ? *value : Word(Text::None, language);
+  const auto orNone = [](const std::optional<std::string>& value) {
+    return value && !value->empty() ? *value : std::string("\u2014");
   };
   return Format(Text::Heading, language,
                 {file, orNone(log.callsign), orNone(log.contest),

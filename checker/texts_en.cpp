@@ -73,7 +73,7 @@ constexpr TextEntry kEnglish[] = {
     {Text::EncodingUtf8Bom, "UTF-8 with a byte-order mark"},
     {Text::EncodingCp1251, "code page 1251"},
     {Text::EncodingUtf16, "UTF-16"},
-    {Text::Heading, "{1}: the log of {2}, contest {3}, read as {4}"},
+    {Text::Heading, "{1}: CALLSIGN {2}, CONTEST {3}, read as {4}"},
     {Text::Problems, "Errors: {1}, warnings: {2}"},
     {Text::NoProblems, "Nothing to report."},
     {Text::ScoreHeading, "Score"},

@@ -73,7 +73,7 @@ constexpr TextEntry kRussian[] = {
     {Text::EncodingUtf8Bom, "UTF-8 с меткой порядка байтов"},
     {Text::EncodingCp1251, "кодовая страница 1251"},
     {Text::EncodingUtf16, "UTF-16"},
-    {Text::Heading, "{1}: отчёт {2}, соревнование {3}, прочитан как {4}"},
+    {Text::Heading, "{1}: CALLSIGN {2}, CONTEST {3}, прочитан как {4}"},
     {Text::Problems, "Ошибок: {1}, предупреждений: {2}"},
     {Text::NoProblems, "Замечаний нет."},
     {Text::ScoreHeading, "Результат"},
