@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <utility>
 
+#include "output/cabrillo_writer.h"
+#include "tests/support/fake_platform.h"
+
 namespace kovra::bench {
 namespace {
 
@@ -129,6 +132,23 @@ std::vector<ContestLog> GenerateContest(int stations, int qsosPerLog) {
     }
   }
   return logs;
+}
+
+std::string CabrilloBytes(const ContestLog& log) {
+  StationSettings settings;
+  settings.callsign = log.call;
+  settings.logBaseName = LogBaseName(log.call);
+  settings.categoryOperator = "SINGLE-OP";
+  settings.categoryBand = "ALL";
+  settings.categoryPower = "LOW";
+  for (const ContestQso& q : log.qsos) {
+    const OleDate time = MakeOleDate(2026, 12, 5, q.minute / 60, q.minute % 60, 0);
+    AddQsoLine(settings, {q.call, q.freqKHz, CabrilloModeCode("BPSK63"), time, "599", q.exchgSent, "599",
+                          q.exchgRcvd});
+  }
+  test::FakePlatform platform;
+  WriteCabrilloLog(settings, static_cast<int>(log.qsos.size()), platform);
+  return platform.files[CabrilloFileName(settings.logBaseName)];
 }
 
 }  // namespace kovra::bench

@@ -24,4 +24,7 @@ struct ContestLog {
 // exchanges miscopied, clocks a few minutes off, and stations that sent no log.
 std::vector<ContestLog> GenerateContest(int stations, int qsosPerLog);
 
+// The log as the plug-in writes it: the Cabrillo file's bytes.
+std::string CabrilloBytes(const ContestLog& log);
+
 }  // namespace kovra::bench

@@ -3,10 +3,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 
 #include "bench/contest_generator.h"
 #include "output/cabrillo_writer.h"
-#include "platform/platform_posix.h"
+#include "output/station_settings.h"
 
 int main(int argc, char** argv) {
   if (argc != 4 || std::atoi(argv[1]) < 2 || std::atoi(argv[2]) < 1) {
@@ -15,25 +16,14 @@ int main(int argc, char** argv) {
   }
   std::error_code error;
   std::filesystem::create_directories(argv[3], error);
-  std::filesystem::current_path(argv[3], error);
-  if (error) {
-    std::fprintf(stderr, "make-contest: cannot write into %s\n", argv[3]);
-    return 2;
-  }
-  kovra::PosixPlatform platform;
   for (const kovra::bench::ContestLog& log : kovra::bench::GenerateContest(std::atoi(argv[1]), std::atoi(argv[2]))) {
-    kovra::StationSettings settings;
-    settings.callsign = log.call;
-    settings.logBaseName = kovra::LogBaseName(log.call);
-    settings.categoryOperator = "SINGLE-OP";
-    settings.categoryBand = "ALL";
-    settings.categoryPower = "LOW";
-    for (const kovra::bench::ContestQso& q : log.qsos) {
-      const kovra::OleDate time = kovra::MakeOleDate(2026, 12, 5, q.minute / 60, q.minute % 60, 0);
-      kovra::AddQsoLine(settings, {q.call, q.freqKHz, kovra::CabrilloModeCode("BPSK63"), time, "599", q.exchgSent,
-                                   "599", q.exchgRcvd});
+    const std::filesystem::path path =
+        std::filesystem::path(argv[3]) / kovra::CabrilloFileName(kovra::LogBaseName(log.call));
+    std::ofstream out(path, std::ios::binary);
+    if (!(out << kovra::bench::CabrilloBytes(log))) {
+      std::fprintf(stderr, "make-contest: cannot write %s\n", path.string().c_str());
+      return 2;
     }
-    kovra::WriteCabrilloLog(settings, static_cast<int>(log.qsos.size()), platform);
   }
   return 0;
 }

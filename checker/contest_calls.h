@@ -12,7 +12,7 @@ namespace kovra::check {
 
 // Readable, with a worked call, and not left out by the single-log check.
 inline bool Pairable(const CrossQso& q) {
-  return !q.call.empty() && (q.single == SingleStatus::Eligible || q.single == SingleStatus::Repeat);
+  return !q.call.empty() && (q.single == QsoStatus::Counted || q.single == QsoStatus::Repeat);
 }
 
 // What the contest's calls say about one another: who sent a log, who is one

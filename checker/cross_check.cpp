@@ -40,12 +40,8 @@ class Judge {
 
   QsoVerdict operator()(QsoRef ref) const {
     const CrossQso& q = logs_[ref.log].qsos[ref.qso];
-    switch (q.single) {
-      case SingleStatus::Unreadable: return {QsoStatus::Unreadable, false, std::nullopt};
-      case SingleStatus::NoCall: return {QsoStatus::NoCall, false, std::nullopt};
-      case SingleStatus::Repeat: return {QsoStatus::Repeat, false, Partner(ref)};
-      case SingleStatus::Eligible: break;
-    }
+    if (q.single == QsoStatus::Repeat) return {q.single, false, Partner(ref)};
+    if (q.single != QsoStatus::Counted) return {q.single, false, std::nullopt};
     const std::optional<QsoRef> partner = Partner(ref);
     if (calls_.Submitted(q.call)) {
       if (!partner) return {QsoStatus::NotInLog, false, NearestUnpaired(ref, q.call)};
@@ -94,11 +90,7 @@ std::vector<LogVerdict> CrossCheck(const std::vector<CrossLog>& logs) {
   const Judge judge(logs, calls, pairing, offsets, partner);
   for (std::size_t log = 0; log < logs.size(); ++log) {
     LogVerdict& v = verdicts[log];
-    for (std::size_t qso = 0; qso < logs[log].qsos.size(); ++qso) {
-      v.qsos.push_back(judge({log, qso}));
-      ++v.counts[static_cast<std::size_t>(v.qsos.back().status)];
-      v.uniques += v.qsos.back().unique ? 1 : 0;
-    }
+    for (std::size_t qso = 0; qso < logs[log].qsos.size(); ++qso) v.qsos.push_back(judge({log, qso}));
   }
   return verdicts;
 }

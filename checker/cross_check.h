@@ -1,10 +1,11 @@
 #pragma once
-#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "checker/log_check.h"
 
 namespace kovra::check {
 
@@ -13,32 +14,22 @@ namespace kovra::check {
 constexpr int kToleranceMinutes = 10;
 constexpr int kMaxFreeOffsetMinutes = 10;
 
-// PM, DG and RY are one mode for the contest, PH and FM another.
-enum class ModeClass : std::uint8_t { Cw, Phone, Digital };
-
-// What the single-log check decided; the cross-check judges only the eligible.
-enum class SingleStatus : std::uint8_t { Unreadable, NoCall, Repeat, Eligible };
-
 struct CrossQso {
-  std::string band;  // as the band plan names it
-  ModeClass mode = ModeClass::Cw;
+  std::string band;  // what tells bands apart
+  std::string mode;  // as the repeat rule groups the codes
   std::int64_t minute = 0;  // UTC, whole minutes since any one epoch
   std::string call;         // the worked station
   std::string sent;         // the exchange the log's sent column holds
   std::string received;
-  SingleStatus single = SingleStatus::Eligible;
+  // From the single-log check: Unreadable, NoCall, Repeat, or Counted when it
+  // is for the cross-check to judge.
+  QsoStatus single = QsoStatus::Counted;
 };
 
 struct CrossLog {
   std::string call;
   std::vector<CrossQso> qsos;
 };
-
-// In the order they are tried; a QSO gets the first that applies.
-enum class QsoStatus : std::uint8_t {
-  Unreadable, NoCall, Repeat, BustedCall, NotInLog, ExchangeError, Counted
-};
-constexpr std::size_t kQsoStatusCount = 7;
 
 struct QsoRef {
   std::size_t log = 0;  // index into the logs given to CrossCheck
@@ -55,15 +46,10 @@ struct QsoVerdict {
 
 struct LogVerdict {
   std::vector<QsoVerdict> qsos;  // parallel to the log's qsos
-  std::array<int, kQsoStatusCount> counts{};
-  int uniques = 0;
   // This log's clock minus the others', in tenths of a minute; none without a
   // QSO found in another log. Taken out of the times only within the free offset.
   std::optional<int> clockOffsetTenths;
   bool clockOffsetTakenOut = false;
-
-  int Count(QsoStatus status) const { return counts[static_cast<std::size_t>(status)]; }
-  int CheckedScore() const { return Count(QsoStatus::Counted); }
 };
 
 // Judges every QSO of every log against the others' logs; cost grows with the

@@ -20,17 +20,18 @@ bool QsoPairing::Candidate::operator<(const Candidate& o) const {
 }
 
 QsoPairing::QsoPairing(const std::vector<CrossLog>& logs, ContestCalls& calls) {
-  std::unordered_map<std::string, std::uint32_t> bandIds;
+  std::unordered_map<std::string, std::uint32_t> ids;  // bands and modes
+  const auto id = [&ids](const std::string& name) {
+    return ids.try_emplace(name, static_cast<std::uint32_t>(ids.size())).first->second;
+  };
   for (std::uint32_t log = 0; log < logs.size(); ++log) {
     base_.push_back(records_.size());
     for (const CrossQso& q : logs[log].qsos) {
-      const std::size_t id = records_.size();
-      Record r{log, bandIds.try_emplace(q.band, static_cast<std::uint32_t>(bandIds.size())).first->second,
-               q.mode, q.single == SingleStatus::Repeat, q.minute, nullptr};
+      Record r{log, id(q.band), id('\n' + q.mode), q.single == QsoStatus::Repeat, q.minute, nullptr};
       if (Pairable(q)) {
         r.partnerLogs = &calls.PartnerLogs(q.call);
         for (const std::uint32_t other : *r.partnerLogs) {
-          if (other != log) index_.push_back({{log, other, r.band, r.mode}, q.minute, id});
+          if (other != log) index_.push_back({{log, other, r.band, r.mode}, q.minute, records_.size()});
         }
       }
       records_.push_back(r);

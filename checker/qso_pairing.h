@@ -36,14 +36,13 @@ class QsoPairing {
   struct Record {
     std::uint32_t log = 0;
     std::uint32_t band = 0;
-    ModeClass mode = ModeClass::Cw;
+    std::uint32_t mode = 0;
     bool repeat = false;
     std::int64_t minute = 0;
     const std::vector<std::uint32_t>* partnerLogs = nullptr;  // null: takes no part
   };
   struct Key {
-    std::uint32_t owner, partnerLog, band;
-    ModeClass mode;
+    std::uint32_t owner, partnerLog, band, mode;
     bool operator<(const Key& o) const;
     bool operator==(const Key& o) const;
   };

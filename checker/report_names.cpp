@@ -3,22 +3,14 @@
 #include <set>
 
 #include "output/station_settings.h"
+#include "platform/ascii_text.h"
 
 namespace kovra::check {
 namespace {
 
 constexpr std::size_t kMaxBaseLength = 64;
 
-std::string Upper(std::string text) {
-  for (char& c : text) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
-  return text;
-}
-
-bool Plain(char c) {
-  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_' || c == '-';
-}
+bool Plain(char c) { return IsLetter(c) || IsDigit(c) || c == '_' || c == '-'; }
 
 // Windows opens these as devices whatever follows them.
 bool IsDeviceName(const std::string& upper) {

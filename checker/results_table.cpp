@@ -1,7 +1,7 @@
 #include "checker/results_table.h"
 
 #include <algorithm>
-#include <cstdlib>
+#include <cstdio>
 #include <tuple>
 
 namespace kovra::check {
@@ -19,17 +19,21 @@ std::string TextCell(const std::string& text) {
   return quoted + '"';
 }
 
-std::string Optional(const std::optional<int>& value, std::string (*text)(int)) {
-  return value ? text(*value) : std::string();
-}
+std::string Number(long long value) { return std::to_string(value); }
 
-std::string Number(int value) { return std::to_string(value); }
+std::string Minutes(const std::optional<double>& minutes) {
+  if (!minutes) return std::string();
+  char text[32];
+  std::snprintf(text, sizeof text, "%.1f", *minutes);
+  return text;
+}
 
 }  // namespace
 
-std::string TenthsText(int tenths) {
-  const int whole = std::abs(tenths);
-  return (tenths < 0 ? "-" : "") + std::to_string(whole / 10) + '.' + std::to_string(whole % 10);
+ResultRow ResultRowOf(const std::string& file, const LogCheck& log) {
+  return {log.callsign.value_or(std::string()), log.category, file, log.claimedScore, log.checkedScore,
+          static_cast<int>(log.qsos.size()), log.repeats, log.notInLog, log.bustedCalls, log.exchangeErrors,
+          log.uniqueCalls, log.clockOffsetMinutes};
 }
 
 std::string ResultsCsv(std::vector<ResultRow> rows) {
@@ -41,9 +45,10 @@ std::string ResultsCsv(std::vector<ResultRow> rows) {
       "exchange_errors,unique_calls,clock_offset_minutes,file\r\n";
   for (const ResultRow& r : rows) {
     for (const std::string& cell :
-         {TextCell(r.callsign), TextCell(r.category), Optional(r.claimedScore, Number), Number(r.checkedScore),
+         {TextCell(r.callsign), TextCell(r.category), r.claimedScore ? Number(*r.claimedScore) : std::string(),
+          Number(r.checkedScore),
           Number(r.qsos), Number(r.repeats), Number(r.notInLog), Number(r.bustedCalls), Number(r.exchangeErrors),
-          Number(r.uniqueCalls), Optional(r.clockOffsetTenths, TenthsText), TextCell(r.file)}) {
+          Number(r.uniqueCalls), Minutes(r.clockOffsetMinutes), TextCell(r.file)}) {
       csv += cell;
       csv += ',';
     }

@@ -3,13 +3,15 @@
 #include <string>
 #include <vector>
 
+#include "checker/log_check.h"
+
 namespace kovra::check {
 
 struct ResultRow {
   std::string callsign;
   std::string category;
   std::string file;
-  std::optional<int> claimedScore;
+  std::optional<long long> claimedScore;
   int checkedScore = 0;
   int qsos = 0;
   int repeats = 0;
@@ -17,11 +19,10 @@ struct ResultRow {
   int bustedCalls = 0;
   int exchangeErrors = 0;
   int uniqueCalls = 0;
-  std::optional<int> clockOffsetTenths;
+  std::optional<double> clockOffsetMinutes;
 };
 
-// "5.0", "-0.3": minutes from tenths of a minute.
-std::string TenthsText(int tenths);
+ResultRow ResultRowOf(const std::string& file, const LogCheck& log);
 
 // The sponsor's results.csv: a header row, then one row per log, highest checked
 // score first. Texts come from strangers' headers: one that a spreadsheet would
