@@ -155,7 +155,7 @@ def main():
 
     for name, arguments, in_stderr in [('missing file', ['nothing-here.cbr'], b'nothing-here.cbr'),
                                        ('unknown option', ['--jsn', 'log.cbr'], b'--jsn'),
-                                       ('two logs', ['log.cbr', 'log.cbr'], b'one log')]:
+                                       ('--out without a folder', ['log.cbr', '--out'], b'--out')]:
         status, _, err = run(args, ['--lang', 'en', *arguments])
         check(name, 'exit status', status, 2)
         if in_stderr not in err:
