@@ -90,6 +90,7 @@ std::vector<LogVerdict> CrossCheck(const std::vector<CrossLog>& logs) {
   const Judge judge(logs, calls, pairing, offsets, partner);
   for (std::size_t log = 0; log < logs.size(); ++log) {
     LogVerdict& v = verdicts[log];
+    v.qsos.reserve(logs[log].qsos.size());
     for (std::size_t qso = 0; qso < logs[log].qsos.size(); ++qso) v.qsos.push_back(judge({log, qso}));
   }
   return verdicts;

@@ -24,6 +24,10 @@ QsoPairing::QsoPairing(const std::vector<CrossLog>& logs, ContestCalls& calls) {
   const auto id = [&ids](const std::string& name) {
     return ids.try_emplace(name, static_cast<std::uint32_t>(ids.size())).first->second;
   };
+  std::size_t total = 0;
+  for (const CrossLog& log : logs) total += log.qsos.size();
+  records_.reserve(total);
+  index_.reserve(total);
   for (std::uint32_t log = 0; log < logs.size(); ++log) {
     base_.push_back(records_.size());
     for (const CrossQso& q : logs[log].qsos) {
@@ -78,6 +82,7 @@ void QsoPairing::AddCandidates(std::size_t id, std::uint32_t owner, const std::v
 
 std::vector<std::size_t> QsoPairing::Pair(const std::vector<int>& offsetTenths, int windowTenths) const {
   std::vector<Candidate> candidates;
+  candidates.reserve(records_.size());
   for (std::size_t id = 0; id < records_.size(); ++id) {
     if (!records_[id].partnerLogs) continue;
     for (const std::uint32_t owner : *records_[id].partnerLogs) {
