@@ -86,9 +86,14 @@ CASES = [
 ]
 
 
-def run(program, workdir, arguments):
-    done = subprocess.run([program, '--lang', 'en', *arguments], cwd=workdir, capture_output=True, timeout=120)
-    return done.returncode, done.stdout, done.stderr
+def run(args, arguments):
+    command = ([args.emulator] if args.emulator else []) + [args.program, '--lang', 'en', *arguments]
+    # Output goes to files: Wine's background processes may keep a pipe open.
+    out_path, err_path = (os.path.join(args.workdir, n) for n in ('stdout.txt', 'stderr.txt'))
+    with open(out_path, 'wb') as out, open(err_path, 'wb') as err:
+        status = subprocess.run(command, cwd=args.workdir, stdin=subprocess.DEVNULL,
+                                stdout=out, stderr=err, timeout=120).returncode
+    return status, open(out_path, 'rb').read(), open(err_path, 'rb').read()
 
 
 def write_contest(folder, lines, headers=None):
@@ -102,14 +107,17 @@ def write_contest(folder, lines, headers=None):
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument('--program', required=True)
+    parser.add_argument('--emulator')
     parser.add_argument('--workdir', required=True)
     args = parser.parse_args()
-    program = os.path.abspath(args.program)
+    args.program = os.path.abspath(args.program)
+    if args.emulator:
+        args.emulator = os.path.abspath(args.emulator)
     os.makedirs(args.workdir, exist_ok=True)
     failures = []
     for name, lines, expected in CASES:
         write_contest(os.path.join(args.workdir, 'contest'), lines)
-        _, out, err = run(program, args.workdir, ['--json', 'contest'])
+        _, out, err = run(args, ['--json', 'contest'])
         logs = {log['callsign']: log for log in json.loads(out)['logs']}
         for call, figures in expected.items():
             got = {key: logs[call][key] for key in figures}
@@ -122,7 +130,7 @@ def main():
     write_contest(contest, both(A, B, 1205) + both(B, C, 1210) + both(A, C, 1215), hostile)
     out_dir = os.path.join(args.workdir, 'out', 'reports')
     shutil.rmtree(os.path.join(args.workdir, 'out'), ignore_errors=True)
-    status, _, err = run(program, args.workdir, ['--out', out_dir, 'hostile', 'missing.cbr'])
+    status, _, err = run(args, ['--out', out_dir, 'hostile', 'missing.cbr'])
     written = sorted(os.listdir(os.path.join(args.workdir, 'out')))
     names = sorted(os.listdir(out_dir))
     rows = list(csv.reader(open(os.path.join(out_dir, 'results.csv'), newline='')))
