@@ -14,10 +14,10 @@ A, B, C, D = 'UA3AAA', 'UA3BBB', 'UA3CCC', 'UA3DDD'
 SENT = {A: '001 MO', B: '002 MA', C: '003 KL', D: '004 SV'}
 
 
-def qso(own, call, hhmm, received=None, mode='PM', freq=3580):
-    """A line as the plug-in writes it; the exchange copied right unless given."""
+def qso(own, call, hhmm, received=None, mode='PM', freq=3580, sent=None):
+    """A line as the plug-in writes it; the exchanges as the stations sent them unless given."""
     rcvd = SENT.get(call, '042 MA') if received is None else received
-    return (f'QSO: {freq:5d} {mode:>2} 2026-12-05 {hhmm:04d} {own:<13} 599 {SENT[own]:<6} '
+    return (f'QSO: {freq:5d} {mode:>2} 2026-12-05 {hhmm:04d} {own:<13} 599 {sent or SENT[own]:<6} '
             f'{call:<13} 599 {rcvd}')
 
 
@@ -64,7 +64,7 @@ CASES = [
      {A: {'not_in_log': 1}}),
     ('miscopied exchange', [(A, qso(A, B, 1205, received='002 MO')), (B, qso(B, A, 1205))],
      {A: {'exchange_errors': 1, 'checked_score': 0}, B: {'checked_score': 1}}),
-    ('exchange in the stored form', [(A, qso(A, B, 1205, received='002MA')), (B, qso(B, A, 1205))],
+    ('sent without the blank', [(A, qso(A, B, 1205)), (B, qso(B, A, 1205, sent='002MA'))],
      {A: {'checked_score': 1}}),
     ('busted call', [(A, qso(A, 'UA3BBD', 1205, received='002 MA')), (B, qso(B, A, 1205))],
      {A: {'busted_calls': 1, 'unique_calls': 0}, B: {'checked_score': 1}}),
