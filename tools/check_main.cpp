@@ -107,16 +107,18 @@ int WriteOut(const Contest& c, const std::string& folder, Language language, Con
     rows.push_back(ResultRowOf(c.files[i], c.logs[i]));
   }
   const std::vector<std::string> names = ReportFileNames(calls);
-  int status = 0;
+  // One message for a folder that takes nothing, not one per report.
   const auto write = [&](const std::string& name, const std::string& bytes) {
     std::string why;
-    if (WriteInFolder(folder, name, bytes, why)) return;
+    if (WriteInFolder(folder, name, bytes, why)) return true;
     console.Err(kProgram + Format(Text::CannotWrite, language, {folder + "/" + name, why}) + "\n");
-    status = 2;
+    return false;
   };
-  write("results.csv", ResultsCsv(rows));
-  for (std::size_t i = 0; i < c.logs.size(); ++i) write(names[i], ReportOf(c, i, language));
-  return status;
+  if (!write("results.csv", ResultsCsv(rows))) return 2;
+  for (std::size_t i = 0; i < c.logs.size(); ++i) {
+    if (!write(names[i], ReportOf(c, i, language))) return 2;
+  }
+  return 0;
 }
 
 int RunMany(const CheckOptions& options, Language language, const FileReader& read, Console& console) {
