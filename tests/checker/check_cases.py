@@ -120,7 +120,8 @@ def check_log(args, data):
     return status, json.loads(out)['logs'][0]
 
 
-def main():
+def program_args():
+    """--program, --emulator (Wine, for the .exe) and --workdir, made absolute."""
     parser = argparse.ArgumentParser()
     parser.add_argument('--program', required=True)
     parser.add_argument('--emulator')
@@ -130,6 +131,11 @@ def main():
     if args.emulator:
         args.emulator = os.path.abspath(args.emulator)
     os.makedirs(args.workdir, exist_ok=True)
+    return args
+
+
+def main():
+    args = program_args()
     failures = []
 
     def check(name, what, got, wanted):

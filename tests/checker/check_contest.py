@@ -2,13 +2,13 @@
 """Small contests of a few logs cross-checked with kovra-check --json on their folder: one
 case per status and per fault of the pairing; then --out on hostile headers, and a log that
 cannot be read."""
-import argparse
 import csv
 import json
 import os
 import shutil
-import subprocess
 import sys
+
+from check_cases import program_args, run
 
 A, B, C, D = 'UA3AAA', 'UA3BBB', 'UA3CCC', 'UA3DDD'
 SENT = {A: '001 MO', B: '002 MA', C: '003 KL', D: '004 SV'}
@@ -86,16 +86,6 @@ CASES = [
 ]
 
 
-def run(args, arguments):
-    command = ([args.emulator] if args.emulator else []) + [args.program, '--lang', 'en', *arguments]
-    # Output goes to files: Wine's background processes may keep a pipe open.
-    out_path, err_path = (os.path.join(args.workdir, n) for n in ('stdout.txt', 'stderr.txt'))
-    with open(out_path, 'wb') as out, open(err_path, 'wb') as err:
-        status = subprocess.run(command, cwd=args.workdir, stdin=subprocess.DEVNULL,
-                                stdout=out, stderr=err, timeout=120).returncode
-    return status, open(out_path, 'rb').read(), open(err_path, 'rb').read()
-
-
 def write_contest(folder, lines, headers=None):
     shutil.rmtree(folder, ignore_errors=True)
     os.makedirs(folder)
@@ -105,19 +95,11 @@ def write_contest(folder, lines, headers=None):
 
 
 def main():
-    parser = argparse.ArgumentParser()
-    parser.add_argument('--program', required=True)
-    parser.add_argument('--emulator')
-    parser.add_argument('--workdir', required=True)
-    args = parser.parse_args()
-    args.program = os.path.abspath(args.program)
-    if args.emulator:
-        args.emulator = os.path.abspath(args.emulator)
-    os.makedirs(args.workdir, exist_ok=True)
+    args = program_args()
     failures = []
     for name, lines, expected in CASES:
         write_contest(os.path.join(args.workdir, 'contest'), lines)
-        _, out, err = run(args, ['--json', 'contest'])
+        _, out, _ = run(args, ['--lang', 'en', '--json', 'contest'])
         logs = {log['callsign']: log for log in json.loads(out)['logs']}
         for call, figures in expected.items():
             got = {key: logs[call][key] for key in figures}
@@ -130,7 +112,7 @@ def main():
     write_contest(contest, both(A, B, 1205) + both(B, C, 1210) + both(A, C, 1215), hostile)
     out_dir = os.path.join(args.workdir, 'out', 'reports')
     shutil.rmtree(os.path.join(args.workdir, 'out'), ignore_errors=True)
-    status, _, err = run(args, ['--out', out_dir, 'hostile', 'missing.cbr'])
+    status, _, err = run(args, ['--lang', 'en', '--out', out_dir, 'hostile', 'missing.cbr'])
     written = sorted(os.listdir(os.path.join(args.workdir, 'out')))
     names = sorted(os.listdir(out_dir))
     rows = list(csv.reader(open(os.path.join(out_dir, 'results.csv'), newline='')))
