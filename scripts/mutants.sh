@@ -6,6 +6,11 @@
 #   scripts/mutants.sh                 every mutant
 #   scripts/mutants.sh ID [ID...]      only these
 #   scripts/mutants.sh --check         only tests that every mutant applies
+#   scripts/mutants.sh --every-test [ID...]
+#                                      runs every suite to its end for each mutant,
+#                                      the Wine suite too for a file in the DLL, and
+#                                      names every test that failed: the per-test
+#                                      kill table of docs/testing.md
 #
 # The copy and its two builds live in $KOVRA_MUTANTS_DIR (default
 # /tmp/kovra-mutants-$UID) and are kept, so a later run builds incrementally.
@@ -61,9 +66,13 @@ for name in sys.stdin.read().split("\0"):
 }
 
 ids=()
-check_only=0
+check_only=0 every_test=0
 for arg in "$@"; do
-  if [ "$arg" = --check ]; then check_only=1; else ids+=("$arg"); fi
+  case $arg in
+    --check) check_only=1 ;;
+    --every-test) every_test=1 ;;
+    *) ids+=("$arg") ;;
+  esac
 done
 if [ ${#ids[@]} -eq 0 ]; then
   mapfile -t ids < <(grep -v '^#' "$list" | cut -f1)
@@ -116,6 +125,42 @@ run_ctest() {
   return 1
 }
 
+# Every failed test of one gtest program, run in one process to its end; a test
+# that crashes the process is named "(crashed)" and the rest run without it.
+every_failure() {
+  local out=$1 left="*" crashed=() program=("${@:2}")
+  while :; do
+    if timeout 900 "${program[@]}" --gtest_filter="$left" >"$out" 2>&1 || grep -q '^\[==========\] .* ran\.' "$out"; then
+      grep -o '^\[  FAILED  \] [^ ,]*\.[^ ,]*' "$out" | cut -c14- | sort -u
+      printf '%s (crashed)\n' "${crashed[@]}" | grep -v '^ (crashed)$' || true
+      return
+    fi
+    crashed+=("$(grep '^\[ RUN' "$out" | tail -1 | cut -c14-)")
+    left="-$(IFS=:; echo "${crashed[*]}")"
+  done
+}
+# Every failed test of the native suite, then, for a file in the DLL, of the Wine suite.
+every_kill() {
+  local id=$1 program
+  if [ $native = 1 ] && ! build_native; then
+    echo "nothing: the native build fails (see $logs/build.log)"
+  elif [ $native = 1 ]; then
+    for program in unit/unit_tests tools/tool_tests; do
+      every_failure "$logs/$id-${program#*/}.log" "$work/native/tests/$program"
+    done | sed 's/$/ (native)/'
+    ctest --test-dir "$work/native" -R replay_sample_native >"$logs/$id-replay.log" 2>&1 ||
+      echo "replay_sample_native (native)"
+  fi
+  if [ $in_dll = 1 ] && [ $wine_ok = 1 ] && ! build_wine; then
+    echo "nothing: the Windows build fails (see $logs/build.log)"
+  elif [ $in_dll = 1 ] && [ $wine_ok = 1 ]; then
+    every_failure "$logs/$id-wine.log" "$src/tests/host/wine-run.sh" \
+      "$work/$wine_build/bin/host_tests.exe" | sed 's/$/ (Wine)/'
+    ctest --test-dir "$work/$wine_build" -R replay_sample_wine >"$logs/$id-replay-wine.log" 2>&1 ||
+      echo "replay_sample_wine (Wine)"
+  fi
+}
+
 cmake -S "$src" -B "$work/native" -DCMAKE_BUILD_TYPE=Debug -DKOVRA_SANITIZE=ON >/dev/null
 build_native
 if [ $wine_ok = 1 ]; then
@@ -146,7 +191,14 @@ for id in "${ids[@]}"; do
     *_posix.*|tools/*) in_dll=0 ;;
     *_win32.*|resources/*) native=0 ;;
   esac
-  if [ $native = 1 ]; then
+  if [ $every_test = 1 ]; then
+    mapfile -t kills < <(every_kill "$id")
+    if printf '%s\n' "${kills[@]}" | grep -q '^nothing: '; then
+      verdict="error: $(printf '%s\n' "${kills[@]}" | sed -n 's/^nothing: //p' | head -1)"
+    elif [ ${#kills[@]} -gt 0 ]; then
+      verdict="killed by $(IFS=,; echo "${kills[*]}" | sed 's/,/, /g')"
+    fi
+  elif [ $native = 1 ]; then
     if ! build_native; then
       verdict="error: does not build (see $logs/build.log)"
     elif failed=$(run_native "$logs/$id-native.log"); then
@@ -155,7 +207,7 @@ for id in "${ids[@]}"; do
       verdict="killed by $failed (native)"
     fi
   fi
-  if [ "$verdict" = survived ] && [ $in_dll = 1 ]; then
+  if [ $every_test = 0 ] && [ "$verdict" = survived ] && [ $in_dll = 1 ]; then
     if [ $wine_ok = 0 ]; then
       verdict="not tried: no Wine"
     elif ! build_wine; then
