@@ -128,14 +128,19 @@ run_ctest() {
 # Every failed test of one gtest program, run in one process to its end; a test
 # that crashes the process is named "(crashed)" and the rest run without it.
 every_failure() {
-  local out=$1 left="*" crashed=() program=("${@:2}")
+  local out=$1 left="*" crashed=() last program=("${@:2}")
   while :; do
     if timeout 900 "${program[@]}" --gtest_filter="$left" >"$out" 2>&1 || grep -q '^\[==========\] .* ran\.' "$out"; then
-      grep -o '^\[  FAILED  \] [^ ,]*\.[^ ,]*' "$out" | cut -c14- | sort -u
-      printf '%s (crashed)\n' "${crashed[@]}" | grep -v '^ (crashed)$' || true
-      return
+      { tr -d '\r' <"$out" | grep -o '^\[  FAILED  \] [^ ,]*\.[^ ,]*' | cut -c14- | sort -u; } || true
+      [ ${#crashed[@]} = 0 ] || printf '%s (crashed)\n' "${crashed[@]}"
+      return 0
     fi
-    crashed+=("$(grep '^\[ RUN' "$out" | tail -1 | cut -c14-)")
+    last=$(tr -d '\r' <"$out" | { grep '^\[ RUN' || true; } | tail -1 | cut -c14-)
+    if [ -z "$last" ] || [[ ":${left#-}:" == *":$last:"* ]]; then
+      echo "${program[-1]##*/} (crashed)"
+      return 0
+    fi
+    crashed+=("$last")
     left="-$(IFS=:; echo "${crashed[*]}")"
   done
 }
