@@ -2,23 +2,16 @@
 
 #include <cstdio>
 
-#include "engine/exports.h"
+#include "dll/exports.h"
 #include "tools/replay_root.h"
 
 namespace kovra::replay {
 
 host::PluginCalls NativePluginCalls() {
   host::PluginCalls calls;
-  calls.setupSet = &SetupSet0;
-  calls.getNumberOfSets = &GetNumberOfSets;
-  calls.getSetName = &GetSetName;
-  calls.resetStats = &ResetStats0;
-  calls.addData = &AddData0;
-  calls.removeData = &RemoveData0;
-  calls.checkCall = &CheckCall0;
-  calls.isValidExchg = &IsValidExchg0;
-  calls.getExchgCount = &GetExchgCount0;
-  calls.getResult = &GetResult0;
+#define KOVRA_LINK_EXPORT(name, ...) calls.name = &::name;
+  KOVRA_EXPORT_LIST(KOVRA_LINK_EXPORT)
+#undef KOVRA_LINK_EXPORT
   return calls;
 }
 

@@ -21,7 +21,7 @@ class LinkedPlugin : public PluginSource {
 
  private:
   std::string outputBox_;
-  FixedAnswerForm confirmAll_{1};
+  FixedAnswerForm confirmAll_{kFormOk};
   TerminalSettingsForm terminal_{stdin, stderr, stderr};
 };
 

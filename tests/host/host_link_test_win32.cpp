@@ -19,7 +19,7 @@ class HostLink : public PluginHost {
 
   std::string Result() {
     int score = 0;
-    return dll().getResult(&score);
+    return dll().GetResult0(&score);
   }
 
   static std::vector<std::string> Received(const FakeHostObject& host) {

@@ -2,9 +2,9 @@
 // every byte value, received exchanges of any short length.
 #include <vector>
 
-#include "resources/resource.h"
+#include "output/settings_form_boxes.h"
+#include "plugin_calls/window_driver_win32.h"
 #include "tests/host/reporting_host_win32.h"
-#include "tests/host/window_driver_win32.h"
 
 namespace kovra::host {
 namespace {
@@ -98,7 +98,7 @@ TEST_F(HostileText, SixtyFourKibInCheckCallGivesTheWholeRefusal) {
 
   EXPECT_EQ(dll().CheckCall("DL2ABC", "BPSK63", Long('P').c_str(), "", "20", nullptr), 1);
   EXPECT_EQ(dll().CheckCall("UA9SIB", "BPSK63", "UA9", Long('R').c_str(), "20", nullptr), 2);
-  EXPECT_EQ(dll().isValidExchg(Long('1').c_str(), nullptr, nullptr, nullptr, 0, 0, 0), 0);
+  EXPECT_EQ(dll().IsValidExchg0(Long('1').c_str(), nullptr, nullptr, nullptr, 0, 0, 0), 0);
 }
 
 TEST_F(HostileText, EveryByteValuePassesThroughUnchanged) {

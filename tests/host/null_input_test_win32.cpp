@@ -2,9 +2,9 @@
 // empty, a null date as a null date, null outputs not written.
 #include <cstring>
 
-#include "resources/resource.h"
+#include "output/settings_form_boxes.h"
+#include "plugin_calls/window_driver_win32.h"
 #include "tests/host/reporting_host_win32.h"
-#include "tests/host/window_driver_win32.h"
 
 namespace kovra::host {
 namespace {
@@ -17,14 +17,14 @@ constexpr Text ContactArgs::*kContactTexts[] = {
     &ContactArgs::prefix,  &ContactArgs::extra,     &ContactArgs::band};
 
 std::string Total(const PluginCalls& dll) {
-  const std::string text = dll.getResult(nullptr);
+  const std::string text = dll.GetResult0(nullptr);
   const std::size_t at = text.find("Total\t");
   return at == std::string::npos ? text : text.substr(at, text.find("\r\n", at) - at);
 }
 
 // AddData0 with nothing at all: every pointer null, zeros elsewhere.
 int AddNothing(const PluginCalls& dll) {
-  return dll.addData(nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, 0, 0, nullptr, nullptr,
+  return dll.AddData0(nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, 0, 0, nullptr, nullptr,
                      nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
                      nullptr, nullptr, nullptr, nullptr, nullptr, 0, 0, 0, 0.0, 0.0, nullptr,
                      nullptr, nullptr, nullptr, nullptr);
@@ -60,7 +60,7 @@ TEST_F(NullInput, NothingButNullsMakesAnEmptyQsoLineAndKovraLog) {
     EXPECT_EQ(ItemText(f, IDC_CALLSIGN), "");
     PressButton(f, IDOK);
   });
-  EXPECT_EQ(dll().resetStats(nullptr, 1, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+  EXPECT_EQ(dll().ResetStats0(nullptr, 1, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
                              nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, 0, 0, 0,
                              0.0, 0.0, nullptr, nullptr, nullptr),
             1);

@@ -86,7 +86,7 @@ TEST_F(OddDates, TitleDateIsThePlatformsTextOrEmpty) {
   for (std::size_t i = 0; i < count; ++i) {
     EXPECT_EQ(dll().ResetStats(0, "RK3A", kCases[i].date), 1);
     int score = 7;
-    EXPECT_EQ(std::string(dll().getResult(&score)),
+    EXPECT_EQ(std::string(dll().GetResult0(&score)),
               "VELMORA " + PlatformTitleDate(kCases[i].date) +
                   " \r\n     Contestant: RK3A\r\nBand\tQSOs\tPoints\r\nTotal\t 0\t 0\r\n\r\n"
                   "Score: 0\r\n")

@@ -1,6 +1,6 @@
 // The exports called natively with the host's layouts and a distinct value in
 // every position, so that a shifted or swapped position fails without Wine.
-#include "engine/exports.h"
+#include "dll/exports.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -81,19 +81,19 @@ std::tm UtcNowAwayFromTourEdge() {
   return utc;
 }
 
-int Add(const OleDate& time, const OleDate& other, KText extra) {
+int Add(const OleDate& time, const OleDate& other, host::Text extra) {
   return AddData0("a1", "UA3ABC", &time, &other, &other, &other, 3500000, 14070500, "CW", "57",
                   "55", "002", "017SP", "a14", "a15", "a16", "a17", "a18", "a19", "a20", "a21",
                   "a22", "UA", 24, 25, 26, 27.0, 28.0, "a29", extra, "a31", "20", "a33");
 }
 
-int Remove(KText exchgSent) {
+int Remove(host::Text exchgSent) {
   return RemoveData0("d1", "UA3ABC", nullptr, nullptr, nullptr, nullptr, 7, 8, "CW", "d10", "d11",
                      exchgSent, "017SP", "d14", "d15", "d16", "d17", "d18", "d19", "d20", "d21",
                      "d22", "d23", 24, 25, 26, 27.0, 28.0, "d29", "d30", "d31", "20", "d33");
 }
 
-int Check(KText call, KText prefix, KText region, char* other, char* message) {
+int Check(host::Text call, host::Text prefix, host::Text region, char* other, char* message) {
   return CheckCall0(call, 2, 3, "CW", "c5", "c6", "c7", "c8", "c9", "c10", "c11", "c12", "c13",
                     prefix, 15, 16, 17, 18.0, 19.0, "c20", "c21", "c22", "c23", region, "20", "c26",
                     other, message);

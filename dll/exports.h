@@ -1,0 +1,11 @@
+#pragma once
+// The host's entry points, declared from the host's own layouts, so that each
+// definition that differs from them does not compile. Each is exported under
+// its plain and its decorated name (kovra.def.in).
+#include "plugin_calls/plugin_calls.h"
+
+extern "C" {
+#define KOVRA_DECLARE_EXPORT(name, Fn, ...) kovra::host::Fn name;
+KOVRA_EXPORT_LIST(KOVRA_DECLARE_EXPORT)
+#undef KOVRA_DECLARE_EXPORT
+}
