@@ -194,7 +194,7 @@ for id in "${ids[@]}"; do
   in_dll=1 native=1
   case $file in
     *_posix.*|tools/*) in_dll=0 ;;
-    *_win32.*|resources/*) native=0 ;;
+    *_win32.*|*.rc) native=0 ;;
   esac
   if [ $every_test = 1 ]; then
     mapfile -t kills < <(every_kill "$id")

@@ -113,7 +113,8 @@ TEST(CabrilloLineTest, DateTimeFieldAndModeCode) {
   }
 
   const std::pair<const char*, const char*> modes[] = {
-      {"CW", "CW"}, {"SSB", "PH"}, {"cw", "PM"}, {"", "PM"}, {"BPSK63", "PM"}};
+      {"CW", "CW"}, {"SSB", "PH"}, {"cw", "PM"}, {"", "PM"}, {"BPSK63", "PM"},
+      {"USB", "PM"}, {"LSB", "PM"}};
   for (const auto& [mode, code] : modes) EXPECT_EQ(CabrilloModeCode(mode), code) << mode;
 }
 
