@@ -166,11 +166,10 @@ every_kill() {
   fi
 }
 
-cmake -S "$src" -B "$work/native" -DCMAKE_BUILD_TYPE=Debug -DKOVRA_SANITIZE=ON >/dev/null
+(cd "$src" && cmake --preset native -B "$work/native" >/dev/null)
 build_native
 if [ $wine_ok = 1 ]; then
-  cmake -S "$src" -B "$work/$wine_build" -DCMAKE_TOOLCHAIN_FILE="$src/cmake/$toolchain.cmake" \
-    -DCMAKE_BUILD_TYPE=Release >/dev/null
+  (cd "$src" && cmake --preset "$wine_build" -B "$work/$wine_build" >/dev/null)
   build_wine
   trap 'bash "$src/scripts/stop-wine.sh"' EXIT
 fi
