@@ -44,30 +44,30 @@
 // top to bottom as the form shows them. Offers: the file's value under the key
 // (Stored), else the reset's callsign (StoredOrCallsign); the reset's callsign;
 // a fixed text; the record's value from the last OK (Kept).
-#define KOVRA_SETTINGS_BOXES(BOX)                                                              \
-  BOX(contest, IDC_CONTEST, KOVRA_LABEL_CONTEST, kEdit, true, "Contest", 5, Fixed("Velmora"))  \
-  BOX(callsign, IDC_CALLSIGN, KOVRA_LABEL_CALLSIGN, kEdit, true, nullptr, 0, Callsign())       \
-  BOX(claimed, IDC_CLAIMED, KOVRA_LABEL_CLAIMED, kEdit, false, "Claimed", 0, Stored())         \
-  BOX(categoryOperator, IDC_CATEGORY_OPERATOR, KOVRA_LABEL_CATEGORY_OPERATOR, kCombo, true,    \
-      "Category", 4, Fixed("A4.BPSK63"))                                                       \
-  BOX(categoryBand, IDC_CATEGORY_BAND, KOVRA_LABEL_CATEGORY_BAND, kCombo, true, nullptr, 0,    \
-      Fixed("ALL"))                                                                            \
-  BOX(categoryPower, IDC_CATEGORY_POWER, KOVRA_LABEL_CATEGORY_POWER, kCombo, true, nullptr, 0, \
-      Fixed("HIGH"))                                                                           \
-  BOX(categoryOverlay, IDC_CATEGORY_OVERLAY, KOVRA_LABEL_CATEGORY_OVERLAY, kCombo, true,       \
-      nullptr, 0, Kept())                                                                      \
-  BOX(location, IDC_LOCATION, KOVRA_LABEL_LOCATION, kEdit, false, nullptr, 0, Kept())          \
-  BOX(name, IDC_NAME, KOVRA_LABEL_NAME, kEdit, true, "Name", 2, Stored())                      \
-  BOX(address, IDC_ADDRESS, KOVRA_LABEL_ADDRESS, kMultiLine, true, "Address", 3, Stored())     \
-  BOX(operators, IDC_OPERATORS, KOVRA_LABEL_OPERATORS, kEdit, true, "Operators", 1,            \
-      StoredOrCallsign())                                                                      \
-  BOX(club, IDC_CLUB, KOVRA_LABEL_CLUB, kEdit, true, "Club", 7, Stored())                      \
-  BOX(soapbox, IDC_SOAPBOX, KOVRA_LABEL_SOAPBOX, kMultiLine, true, "SoapBox", 8, Stored())     \
+#define KOVRA_SETTINGS_BOXES(BOX)                                                                 \
+  BOX(contest, IDC_CONTEST, KOVRA_LABEL_CONTEST, kEdit, true, "Contest", 5, Fixed("Velmora"))     \
+  BOX(callsign, IDC_CALLSIGN, KOVRA_LABEL_CALLSIGN, kEdit, true, nullptr, 0, Callsign())          \
+  BOX(claimed, IDC_CLAIMED, KOVRA_LABEL_CLAIMED, kEdit, false, "Claimed", 0, Stored())            \
+  BOX(categoryOperator, IDC_CATEGORY_OPERATOR, KOVRA_LABEL_CATEGORY_OPERATOR, kCombo, true,       \
+      "Category", 4, Fixed("A4.BPSK63"))                                                          \
+  BOX(categoryBand, IDC_CATEGORY_BAND, KOVRA_LABEL_CATEGORY_BAND, kCombo, true, nullptr, 0,       \
+      Fixed("ALL"))                                                                               \
+  BOX(categoryPower, IDC_CATEGORY_POWER, KOVRA_LABEL_CATEGORY_POWER, kCombo, true, nullptr, 0,    \
+      Fixed("HIGH"))                                                                              \
+  BOX(categoryOverlay, IDC_CATEGORY_OVERLAY, KOVRA_LABEL_CATEGORY_OVERLAY, kCombo, true, nullptr, \
+      0, Kept())                                                                                  \
+  BOX(location, IDC_LOCATION, KOVRA_LABEL_LOCATION, kEdit, false, nullptr, 0, Kept())             \
+  BOX(name, IDC_NAME, KOVRA_LABEL_NAME, kEdit, true, "Name", 2, Stored())                         \
+  BOX(address, IDC_ADDRESS, KOVRA_LABEL_ADDRESS, kMultiLine, true, "Address", 3, Stored())        \
+  BOX(operators, IDC_OPERATORS, KOVRA_LABEL_OPERATORS, kEdit, true, "Operators", 1,               \
+      StoredOrCallsign())                                                                         \
+  BOX(club, IDC_CLUB, KOVRA_LABEL_CLUB, kEdit, true, "Club", 7, Stored())                         \
+  BOX(soapbox, IDC_SOAPBOX, KOVRA_LABEL_SOAPBOX, kMultiLine, true, "SoapBox", 8, Stored())        \
   BOX(email, IDC_EMAIL, KOVRA_LABEL_EMAIL, kEdit, true, "Email", 6, Stored())
 
 // ITEM(box id, the text's length with its terminating zero, the text and that zero),
 // in the order the list resource stores them.
-#define KOVRA_COMBO_ITEMS(ITEM)                      \
+#define KOVRA_COMBO_ITEMS(ITEM)                     \
   ITEM(IDC_CATEGORY_OPERATOR, 13, "A4. BPSK 63.\0") \
   ITEM(IDC_CATEGORY_OPERATOR, 1, "\0")              \
   ITEM(IDC_CATEGORY_BAND, 4, "ALL\0")               \

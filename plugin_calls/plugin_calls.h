@@ -9,8 +9,7 @@
 #define KOVRA_EXPORT_LIST(EXPORT)                                                                  \
   EXPORT(AddData0, ContactFn,                                                                      \
          "?AddData0@@YAHPBD0PAVCOleDateTime@@111II000000000000000HHHNN00000@Z", 1, 11)             \
-  EXPORT(CheckCall0, CheckCallFn,                                                                  \
-         "?CheckCallFunc0@@YAHPBDII00000000000HHHNN0000000PAD1@Z", 2, 12)                          \
+  EXPORT(CheckCall0, CheckCallFn, "?CheckCallFunc0@@YAHPBDII00000000000HHHNN0000000PAD1@Z", 2, 12) \
   EXPORT(GetNumberOfSets, GetNumberOfSetsFn, "?GetNumberOfSets@@YAHXZ", 3, 14)                     \
   EXPORT(GetResult0, GetResultFn, "?GetResult0@@YAPBDPAH@Z", 4, 15)                                \
   EXPORT(GetSetName, GetSetNameFn, "?GetSetName@@YAPBDH@Z", 5, 16)                                 \

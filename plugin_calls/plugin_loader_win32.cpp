@@ -25,9 +25,10 @@ bool LoadPlugin(const std::string& path, LoadedPlugin& plugin, std::string& erro
     return false;
   }
   PluginCalls& c = plugin.calls;
+  bool ok = true;
 #define KOVRA_RESOLVE_EXPORT(name, Fn, decorated, ...) \
-  && Resolve(plugin.module, decorated, #name, c.name, error)
-  const bool ok = true KOVRA_EXPORT_LIST(KOVRA_RESOLVE_EXPORT);
+  ok = ok && Resolve(plugin.module, decorated, #name, c.name, error);
+  KOVRA_EXPORT_LIST(KOVRA_RESOLVE_EXPORT)
 #undef KOVRA_RESOLVE_EXPORT
   if (!ok) UnloadPlugin(plugin);
   return ok;

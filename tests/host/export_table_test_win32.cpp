@@ -58,7 +58,8 @@ TEST_F(ExportTable, TwentyNamesWithOrdinalsOneToTwenty) {
   }
   EXPECT_EQ(actual, expected);
   for (const auto& [decoratedName, plainName] : pairs) {
-    EXPECT_EQ(GetProcAddress(module, decoratedName.c_str()), GetProcAddress(module, plainName.c_str()))
+    EXPECT_EQ(GetProcAddress(module, decoratedName.c_str()),
+              GetProcAddress(module, plainName.c_str()))
         << plainName;
   }
 }
