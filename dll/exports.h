@@ -9,3 +9,16 @@ extern "C" {
 KOVRA_EXPORT_LIST(KOVRA_DECLARE_EXPORT)
 #undef KOVRA_DECLARE_EXPORT
 }
+
+namespace kovra {
+
+// The exports as a build that links them in calls them: the native replay and tests.
+inline host::PluginCalls LinkedExports() {
+  host::PluginCalls calls;
+#define KOVRA_LINK_EXPORT(name, ...) calls.name = &::name;
+  KOVRA_EXPORT_LIST(KOVRA_LINK_EXPORT)
+#undef KOVRA_LINK_EXPORT
+  return calls;
+}
+
+}  // namespace kovra

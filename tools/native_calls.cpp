@@ -7,14 +7,6 @@
 
 namespace kovra::replay {
 
-host::PluginCalls NativePluginCalls() {
-  host::PluginCalls calls;
-#define KOVRA_LINK_EXPORT(name, ...) calls.name = &::name;
-  KOVRA_EXPORT_LIST(KOVRA_LINK_EXPORT)
-#undef KOVRA_LINK_EXPORT
-  return calls;
-}
-
 bool LinkedPlugin::Open(const ReplayOptions& options, host::PluginCalls& calls,
                         std::string& error) {
   if (!options.pluginPath.empty()) {
@@ -27,7 +19,7 @@ bool LinkedPlugin::Open(const ReplayOptions& options, host::PluginCalls& calls,
   WatchMessageBoxes([this](const MessageBoxRequest& box) {
     if (box.caption && std::string(box.caption) == "Output") outputBox_ = box.text;
   });
-  calls = NativePluginCalls();
+  calls = LinkedExports();
   return true;
 }
 

@@ -194,14 +194,13 @@ TEST_F(Exports, NullPointersAnywhereAreReadAsNothing) {
                              nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, 0, 0, 0,
                              0.0, 0.0, nullptr, nullptr, nullptr),
             1);
-  ContactArgs none{nullptr, {}, 0, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-                   nullptr};
-  EXPECT_EQ(dll().AddData0(nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, 0, 0, nullptr,
-                          nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-                          nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, 0, 0, 0, 0.0, 0.0,
-                          nullptr, nullptr, nullptr, nullptr, nullptr),
-            1);
-  EXPECT_EQ(dll().RemoveData(none), 0);
+  for (ContactFn* contact : {dll().AddData0, dll().RemoveData0}) {
+    EXPECT_EQ(contact(nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, 0, 0, nullptr, nullptr,
+                      nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                      nullptr, nullptr, nullptr, nullptr, nullptr, 0, 0, 0, 0.0, 0.0, nullptr,
+                      nullptr, nullptr, nullptr, nullptr),
+              contact == dll().AddData0 ? 1 : 0);
+  }
   EXPECT_EQ(dll().CheckCall(nullptr, nullptr, nullptr, nullptr, nullptr, nullptr), 0);
   // The stored contact has no region: its empty codes meet the empty call and region.
   EXPECT_EQ(dll().CheckCall(nullptr, nullptr, "UA", nullptr, nullptr, nullptr), 1);

@@ -67,18 +67,5 @@ TEST_F(HostLink, NoRunningHostLeavesTheResultAlone) {
   EXPECT_EQ(Received(host), (Texts{"<MODE:BPSK31>", "<BAUDRATE:63>"}));
 }
 
-TEST_F(HostLink, AFailedFirstCommandIsRetriedFromTheStart) {
-  FakeHostObject host;
-  host.failCall = 0;
-  const ULONG before = host.references();
-  Result();
-  EXPECT_EQ(Received(host), (Texts{"<MODE:BPSK31>"}));
-  Result();
-  EXPECT_EQ(Received(host), (Texts{"<MODE:BPSK31>", "<MODE:BPSK31>", "<BAUDRATE:63>"}));
-  Result();
-  EXPECT_EQ(host.calls.size(), 3u);
-  EXPECT_EQ(host.references(), before);
-}
-
 }  // namespace
 }  // namespace kovra::host
