@@ -185,6 +185,7 @@ fi
 
 killed=0 total=0 untried=0
 start=$SECONDS
+: >"$logs/verdicts.txt"
 for id in "${ids[@]}"; do
   file=$(mutant check "$id")
   cp "$src/$file" "$work/original"
@@ -230,6 +231,20 @@ for id in "${ids[@]}"; do
     "not tried"*) untried=$((untried + 1)) ;;
     *) total=$((total + 1)) ;;
   esac
-  echo "$id: $verdict"
+  echo "$id: $verdict" | tee -a "$logs/verdicts.txt"
 done
 echo "killed $killed of $total$([ $untried = 0 ] || echo " ($untried not tried: no Wine)") in $((SECONDS - start)) s"
+if [ $every_test = 1 ]; then
+  echo "each test and the mutants it kills:"
+  python3 - "$logs/verdicts.txt" <<'EOF'
+import sys
+kills = {}
+for line in open(sys.argv[1], encoding="utf-8"):
+    ident, verdict = line.rstrip("\n").split(": ", 1)
+    if verdict.startswith("killed by "):
+        for test in verdict[len("killed by "):].split(", "):
+            kills.setdefault(test.replace(" (crashed)", ""), []).append(ident)
+for test in sorted(kills, key=lambda t: (t.endswith("(Wine)"), t)):
+    print(f"{test}: {', '.join(kills[test])}")
+EOF
+fi
