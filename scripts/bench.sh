@@ -7,11 +7,11 @@ set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 
 bash "$root/scripts/install-deps.sh"
-cmake -S "$root" -B "$root/build/bench" -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$root/build/bench" -j2 --target plugin_bench checker_bench make-contest kovra-replay kovra-check >/dev/null
-cmake -S "$root" -B "$root/build/win32" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" \
-  -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$root/build/win32" -j2 --target KOVRA kovra-replay >/dev/null
+cd "$root"
+cmake --preset release >/dev/null
+cmake --build --preset release --target plugin_bench checker_bench make-contest kovra-replay kovra-check >/dev/null
+cmake --preset win32 >/dev/null
+cmake --build --preset win32 --target KOVRA kovra-replay >/dev/null
 
 "$root/build/bench/bench/plugin_bench" "$@"
 "$root/build/bench/bench/checker_bench" "$@"
