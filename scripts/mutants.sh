@@ -14,8 +14,10 @@
 #
 # The copy and its two builds live in $KOVRA_MUTANTS_DIR (default
 # /tmp/kovra-mutants-$UID) and are kept, so a later run builds incrementally.
-# Native suite (unit and tool tests, ASan + UBSan, and the sample replayed) first; the Wine suite only for
-# a file that goes into KOVRA.dll and only when the native suite let it live.
+# Native suite first (ASan + UBSan): the plug-in's unit and tool tests and the sample
+# replayed, then the log checker's tests; a file of the checker or of its program
+# reaches only the checker's. The Wine suite only for a file that goes into
+# KOVRA.dll and only when the native suite let it live.
 # Wine runs honour KOVRA_WINEPREFIX and KOVRA_DISPLAY, as tests/host/wine-run.sh does.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -78,9 +80,31 @@ if [ ${#ids[@]} -eq 0 ]; then
   mapfile -t ids < <(grep -v '^#' "$list" | cut -f1)
 fi
 
+# The native suite's stages: test programs, CTest scripts, and what they need built.
+declare -A programs=([plugin]="unit/unit_tests tools/tool_tests" [checker]="checker/checker_tests")
+declare -A scripts=([plugin]='^replay_sample_native$' [checker]='^check_.*_native$')
+declare -A targets=([plugin]="unit_tests tool_tests kovra-replay" [checker]="checker_tests kovra-check kovra-replay")
+
+# Sets what a mutant in FILE reaches: in_dll, native, and the native stages.
+reach() {
+  in_dll=1 native=1 stages="plugin checker"
+  case $1 in
+    checker/*|tools/check_*|tools/contest_files.*|tools/language.*|tools/*_check_posix.*|tools/console_posix.*|\
+      tools/language_posix.*) in_dll=0 stages=checker ;;
+    *_posix.*|tools/*) in_dll=0 ;;
+    *_win32.*|*.rc) native=0 ;;
+  esac
+}
+
 sync_tree
+declare -A file_of
+need_wine=0
+for id in "${ids[@]}"; do
+  file_of[$id]=$(mutant check "$id")
+  reach "${file_of[$id]}"
+  need_wine=$((need_wine | in_dll))
+done
 if [ $check_only = 1 ]; then
-  for id in "${ids[@]}"; do mutant check "$id" >/dev/null; done
   echo "all ${#ids[@]} mutants apply"
   exit 0
 fi
@@ -90,37 +114,41 @@ mkdir -p "$logs"
 # kernel cannot run 32-bit programs), as in scripts/test.sh.
 wine_ok=0
 read -r wine_build toolchain < <(bash "$repo/scripts/wine-arch.sh")
-if command -v wine >/dev/null && command -v "${toolchain#mingw-}-w64-mingw32-g++" >/dev/null; then
+if [ $need_wine = 0 ]; then
+  :
+elif command -v wine >/dev/null && command -v "${toolchain#mingw-}-w64-mingw32-g++" >/dev/null; then
   wine_ok=1
 else
   echo "Wine or the cross compiler is missing: the Wine suite is left out" >&2
 fi
 
-build_native() {
-  cmake --build "$work/native" -j2 --target unit_tests tool_tests kovra-replay >"$logs/build.log" 2>&1
+build_native() {  # build_native STAGE...
+  local stage list=()
+  for stage in "$@"; do read -ra list <<<"${list[*]} ${targets[$stage]}"; done
+  cmake --build "$work/native" -j2 --target "${list[@]}" >"$logs/build.log" 2>&1
 }
 build_wine() {
   cmake --build "$work/$wine_build" -j2 --target KOVRA host_tests fake_tool kovra-replay kovra-check \
     >"$logs/build.log" 2>&1
 }
-# The native suite, each test program in one process (CTest's process per test
-# costs ten times as much); prints the first failed test's name when one failed.
-run_native() {
+# One stage of the native suite, each test program in one process (CTest's
+# process per test costs ten times as much), appending to OUT; prints the first
+# failed test's name when one failed.
+run_native() {  # run_native OUT STAGE
   local out=$1 program
-  : >"$out"
-  for program in unit/unit_tests tools/tool_tests; do
+  for program in ${programs[$2]}; do
     if ! "$work/native/tests/$program" --gtest_fail_fast >>"$out" 2>&1; then
       grep -m1 -o '^\[  FAILED  \] [^ ,]*' "$out" | cut -c14- | grep . ||
         echo "$(grep '^\[ RUN' "$out" | tail -1 | cut -c14-) (crashed)"
       return 1
     fi
   done
-  run_ctest "$work/native" "$out" -R replay_sample_native
+  run_ctest "$work/native" "$out" -R "${scripts[$2]}"
 }
 # Prints the first failed test's name when one failed.
 run_ctest() {
   local dir=$1 out=$2
-  if ctest --test-dir "$dir" --stop-on-failure --timeout 300 "${@:3}" >>"$out" 2>&1; then return 0; fi
+  if ctest --test-dir "$dir" --stop-on-failure --output-on-failure --timeout 300 "${@:3}" >>"$out" 2>&1; then return 0; fi
   sed -n '/tests FAILED:/{n;p;q}' "$out" | sed 's/^[[:space:]]*[0-9]* - //; s/ (.*//'
   return 1
 }
@@ -144,18 +172,21 @@ every_failure() {
     left="-$(IFS=:; echo "${crashed[*]}")"
   done
 }
-# Every failed test of the native suite, then, for a file in the DLL, of the Wine suite.
+# Every failed test of the native stages, then, for a file in the DLL, of the Wine suite.
 every_kill() {
-  local id=$1 program
-  if [ $native = 1 ] && ! build_native; then
-    echo "nothing: the native build fails (see $logs/build.log)"
-  elif [ $native = 1 ]; then
-    for program in unit/unit_tests tools/tool_tests; do
+  local id=$1 program stage
+  for stage in $stages; do
+    [ $native = 1 ] || break
+    if ! build_native "$stage"; then
+      echo "nothing: the native build fails (see $logs/build.log)"
+      break
+    fi
+    for program in ${programs[$stage]}; do
       every_failure "$logs/$id-${program#*/}.log" "$work/native/tests/$program"
     done | sed 's/$/ (native)/'
-    ctest --test-dir "$work/native" -R replay_sample_native >"$logs/$id-replay.log" 2>&1 ||
-      echo "replay_sample_native (native)"
-  fi
+    ctest --test-dir "$work/native" --output-on-failure --timeout 300 -R "${scripts[$stage]}" >"$logs/$id-$stage-scripts.log" 2>&1 ||
+      sed -n '/tests FAILED:/,$ s/^[[:space:]]*[0-9]* - \([^ ]*\) .*/\1 (native)/p' "$logs/$id-$stage-scripts.log"
+  done
   if [ $in_dll = 1 ] && [ $wine_ok = 1 ] && ! build_wine; then
     echo "nothing: the Windows build fails (see $logs/build.log)"
   elif [ $in_dll = 1 ] && [ $wine_ok = 1 ]; then
@@ -167,7 +198,7 @@ every_kill() {
 }
 
 (cd "$src" && cmake --preset native -B "$work/native" >/dev/null)
-build_native
+build_native plugin checker
 if [ $wine_ok = 1 ]; then
   (cd "$src" && cmake --preset "$wine_build" -B "$work/$wine_build" >/dev/null)
   build_wine
@@ -175,7 +206,8 @@ if [ $wine_ok = 1 ]; then
 fi
 
 # The unmutated tree must pass, or every mutant would look killed.
-run_native "$logs/baseline-native.log" >/dev/null || {
+: >"$logs/baseline-native.log"
+{ run_native "$logs/baseline-native.log" plugin && run_native "$logs/baseline-native.log" checker; } >/dev/null || {
   echo "the native suite fails without a mutant: see $logs/baseline-native.log" >&2; exit 1; }
 if [ $wine_ok = 1 ]; then
   : >"$logs/baseline-wine.log"
@@ -187,15 +219,11 @@ killed=0 total=0 untried=0
 start=$SECONDS
 : >"$logs/verdicts.txt"
 for id in "${ids[@]}"; do
-  file=$(mutant check "$id")
+  file=${file_of[$id]}
   cp "$src/$file" "$work/original"
   mutant apply "$id" >/dev/null
   verdict="survived"
-  in_dll=1 native=1
-  case $file in
-    *_posix.*|tools/*) in_dll=0 ;;
-    *_win32.*|*.rc) native=0 ;;
-  esac
+  reach "$file"
   if [ $every_test = 1 ]; then
     mapfile -t kills < <(every_kill "$id")
     if printf '%s\n' "${kills[@]}" | grep -q '^nothing: '; then
@@ -204,13 +232,17 @@ for id in "${ids[@]}"; do
       verdict="killed by $(IFS=,; echo "${kills[*]}" | sed 's/,/, /g')"
     fi
   elif [ $native = 1 ]; then
-    if ! build_native; then
-      verdict="error: does not build (see $logs/build.log)"
-    elif failed=$(run_native "$logs/$id-native.log"); then
-      :
-    else
-      verdict="killed by $failed (native)"
-    fi
+    : >"$logs/$id-native.log"
+    for stage in $stages; do
+      if ! build_native "$stage"; then
+        verdict="error: does not build (see $logs/build.log)"
+      elif ! failed=$(run_native "$logs/$id-native.log" "$stage"); then
+        verdict="killed by $failed (native)"
+      else
+        continue
+      fi
+      break
+    done
   fi
   if [ $every_test = 0 ] && [ "$verdict" = survived ] && [ $in_dll = 1 ]; then
     if [ $wine_ok = 0 ]; then
