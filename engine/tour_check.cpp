@@ -1,6 +1,7 @@
 #include "engine/tour_check.h"
 
 #include "engine/exchange.h"
+#include "engine/tour.h"
 
 namespace kovra {
 namespace {
@@ -11,7 +12,7 @@ constexpr char kRefusalTail[] =
     "\xCF\xD0\xCE\xC2\xCE\xC4\xC8\xD2\xDC \xCD\xC5\xCB\xDC\xC7\xDF !!!";
 
 bool SameTour(const DateTimeParts& logged, const UtcTime& now) {
-  return logged.hour == now.hour && (logged.minute < 30) == (now.minute < 30);
+  return TourOfDay(logged.hour, logged.minute) == TourOfDay(now.hour, now.minute);
 }
 
 bool InCurrentTour(const Contact& c, std::optional<UtcTime>& now, Platform& platform) {

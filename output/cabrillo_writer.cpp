@@ -1,15 +1,16 @@
 #include "output/cabrillo_writer.h"
 
 #include <charconv>
+#include <iterator>
 
 namespace kovra {
 namespace {
 
-void AppendPadded(std::string& out, std::string_view text, std::size_t width, bool left) {
+void AppendPadded(std::string& out, std::string_view text, std::size_t width, bool rightAligned) {
   const std::size_t fill = text.size() < width ? width - text.size() : 0;
-  if (!left) out.append(text);
+  if (!rightAligned) out.append(text);
   out.append(fill, ' ');
-  if (left) out.append(text);
+  if (rightAligned) out.append(text);
 }
 
 // Zero-padded to exactly `width` digits; callers pass values that fit.
@@ -20,7 +21,8 @@ void AppendFixedDigits(std::string& out, int value, int width) {
 }
 
 std::string Header(const StationSettings& s, int claimedScore) {
-  std::string h = "START-OF-LOG: 3.0\r\nCONTEST: VELMORA\r\n";
+  std::string h = "START-OF-LOG: 3.0\r\nCONTEST: ";
+  h.append(kCabrilloContest).append("\r\n");
   auto line = [&h](const char* tag, const std::string& value) {
     h.append(tag).append(value).append("\r\n");
   };
@@ -44,9 +46,9 @@ std::string Header(const StationSettings& s, int claimedScore) {
 }  // namespace
 
 std::string_view CabrilloModeCode(std::string_view mode) {
-  if (mode == "CW") return "CW";
-  if (mode == "SSB") return "PH";
-  return "PM";
+  if (mode == "CW") return kModeCodeCw;
+  if (mode == "SSB") return kModeCodePhone;
+  return kModeCodeOther;
 }
 
 void AppendCabrilloDateTime(std::string& out, const OleDate& time) {
@@ -63,28 +65,22 @@ void AppendCabrilloDateTime(std::string& out, const OleDate& time) {
 }
 
 void AddQsoLine(StationSettings& s, const QsoFields& q) {
-  // "QSO: %5i %2s %s %-13s %-3s %-6s %-13s %-3s %s\r\n", built without a format
-  // so that no text is cut, however long.
-  std::string& out = s.qsoLines;
-  out += "QSO: ";
+  // Built without a format so that no text is cut, however long.
   char freq[16];
   const auto freqEnd = std::to_chars(freq, freq + sizeof freq, q.freqKHz).ptr;
-  AppendPadded(out, std::string_view(freq, static_cast<std::size_t>(freqEnd - freq)), 5, true);
-  out += ' ';
-  AppendPadded(out, q.modeCode, 2, true);
-  out += ' ';
-  AppendCabrilloDateTime(out, q.time);
-  out += ' ';
-  AppendPadded(out, s.callsign, 13, false);
-  out += ' ';
-  AppendPadded(out, q.rstSent, 3, false);
-  out += ' ';
-  AppendPadded(out, q.exchgSent, 6, false);
-  out += ' ';
-  AppendPadded(out, q.call, 13, false);
-  out += ' ';
-  AppendPadded(out, q.rstRcvd, 3, false);
-  out.append(" ").append(q.exchgRcvd).append("\r\n");
+  std::string dateTime;
+  AppendCabrilloDateTime(dateTime, q.time);
+  const std::string_view values[] = {
+      std::string_view(freq, static_cast<std::size_t>(freqEnd - freq)),
+      q.modeCode, dateTime, s.callsign, q.rstSent, q.exchgSent, q.call, q.rstRcvd, q.exchgRcvd};
+  static_assert(std::size(values) == std::size(kQsoColumns));
+  std::string& out = s.qsoLines;
+  out += "QSO:";
+  for (std::size_t i = 0; i < std::size(values); ++i) {
+    out += ' ';
+    AppendPadded(out, values[i], kQsoColumns[i].width, kQsoColumns[i].rightAligned);
+  }
+  out += "\r\n";
 }
 
 std::string CabrilloFileName(std::string_view logBaseName) {

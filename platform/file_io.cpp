@@ -1,12 +1,14 @@
 #include "platform/file_io.h"
 
-#include <cstdio>
-
 namespace kovra {
 
 std::optional<std::string> ReadWholeFile(const std::string& name) {
   std::FILE* f = std::fopen(name.c_str(), "rb");
   if (!f) return std::nullopt;
+  return ReadToEnd(f);
+}
+
+std::optional<std::string> ReadToEnd(std::FILE* f) {
   std::string bytes;
   char buffer[65536];
   for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, f)) > 0;) bytes.append(buffer, n);

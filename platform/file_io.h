@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdio>
 #include <optional>
 #include <string>
 
@@ -6,6 +7,9 @@ namespace kovra {
 
 // The whole file as raw bytes; nothing when it cannot be opened or read to the end.
 std::optional<std::string> ReadWholeFile(const std::string& name);
+
+// The rest of an open file, which it closes; nothing when it cannot be read to the end.
+std::optional<std::string> ReadToEnd(std::FILE* file);
 
 // Writes the bytes to a temporary file beside `name`, then has `move` put it in
 // place, so a failure anywhere leaves the earlier file whole.

@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
-# Builds KOVRA.dll and kovra-replay.exe twice from the last commit, in two scratch
-# trees whose paths differ, one after the other, and fails unless the two builds are
-# byte for byte the same. Usage: scripts/check-reproducible.sh [DIR] (default
+# Builds KOVRA.dll, kovra-replay.exe and kovra-check.exe twice from the last commit,
+# in two scratch trees whose paths differ, one after the other, and fails unless the
+# two builds are byte for byte the same. Usage: scripts/check-reproducible.sh [DIR] (default
 # build/reproducible); the first build stays in DIR/first/build/bin.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 work="$(realpath -m "${1:-build/reproducible}")"
-programs=(KOVRA.dll kovra-replay.exe)
+programs=(KOVRA.dll kovra-replay.exe kovra-check.exe)
 commit="$(git rev-parse HEAD)"
 
 if [ -n "$(git status --porcelain)" ]; then
@@ -19,7 +19,7 @@ build() {
   git archive "$commit" | tar -x -C "$src"
   cmake -S "$src" -B "$out" -DCMAKE_TOOLCHAIN_FILE="$src/cmake/mingw-i686.cmake" \
     -DCMAKE_BUILD_TYPE=Release >/dev/null
-  cmake --build "$out" -j2 --target KOVRA kovra-replay >/dev/null
+  cmake --build "$out" -j2 --target KOVRA kovra-replay kovra-check >/dev/null
 }
 
 rm -rf "$work"

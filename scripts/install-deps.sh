@@ -11,8 +11,10 @@ if ! dpkg --print-foreign-architectures | grep -qx i386; then
   updated=
 fi
 
-# The x64 toolchain and wine64 serve machines whose kernel cannot run 32-bit programs.
-for p in cmake g++ make googletest libgtest-dev libbenchmark-dev clang libclang-rt-14-dev \
+# The x64 toolchain and wine64 serve machines whose kernel cannot run 32-bit programs;
+# nlohmann-json3-dev, header-only, gives the log checker its JSON in every build.
+for p in cmake g++ make googletest libgtest-dev libbenchmark-dev nlohmann-json3-dev \
+         clang libclang-rt-14-dev \
          g++-mingw-w64-i686-posix mingw-w64-i686-dev \
          g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev \
          wine wine32:i386 wine64 fonts-wine xvfb xauth locales tzdata imagemagick; do

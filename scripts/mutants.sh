@@ -91,7 +91,7 @@ build_native() {
   cmake --build "$work/native" -j2 --target unit_tests tool_tests kovra-replay >"$logs/build.log" 2>&1
 }
 build_wine() {
-  cmake --build "$work/$wine_build" -j2 --target KOVRA host_tests fake_tool kovra-replay \
+  cmake --build "$work/$wine_build" -j2 --target KOVRA host_tests fake_tool kovra-replay kovra-check \
     >"$logs/build.log" 2>&1
 }
 # The native suite, each test program in one process (CTest's process per test

@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 """Packs the release file: the programs of a build, the operator's guides as HTML, the
-screenshot, the example cabrillo.ini, the note on kovra-replay.exe and SHA256SUMS, in
+screenshot, the example cabrillo.ini, the notes on the two programs and SHA256SUMS, in
 one folder of a zip whose bytes depend only on its contents and the commit's time."""
 import argparse
 import hashlib
@@ -25,6 +25,8 @@ def contents(src, bin_dir):
     files = [('KOVRA.dll', read(bin_dir, 'KOVRA.dll')),
              ('kovra-replay.exe', read(bin_dir, 'kovra-replay.exe')),
              ('kovra-replay.txt', windows_text(docs, 'kovra-replay.txt')),
+             ('kovra-check.exe', read(bin_dir, 'kovra-check.exe')),
+             ('kovra-check.txt', windows_text(docs, 'kovra-check.txt')),
              # Its bytes go into the Cabrillo log unchanged: code page 1251, CR LF.
              ('cabrillo.ini', read(src, 'examples', 'cabrillo.ini')),
              ('settings-form.png', read(docs, 'settings-form.png'))]

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Writes dist/KOVRA-<version>.zip from the last commit: KOVRA.dll and kovra-replay.exe
-# from a build that a second build in another folder reproduces byte for byte, the
-# operator's guides, an example cabrillo.ini, a note on kovra-replay.exe and SHA256SUMS.
+# Writes dist/KOVRA-<version>.zip from the last commit: KOVRA.dll, kovra-replay.exe and
+# kovra-check.exe from a build that a second build in another folder reproduces byte for
+# byte, the operator's guides, an example cabrillo.ini, a note on each program and SHA256SUMS.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 

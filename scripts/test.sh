@@ -21,7 +21,8 @@ fi
 
 # The fuzz targets need clang; each gets a short run over its seed corpus.
 CC=clang CXX=clang++ cmake -S . -B build/fuzz -DKOVRA_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build/fuzz -j2 --target plugin_diff_fuzz profile_file_fuzz adif_reader_fuzz
+cmake --build build/fuzz -j2 --target plugin_diff_fuzz profile_file_fuzz adif_reader_fuzz \
+  cabrillo_reader_fuzz
 
 mkdir -p build/all
 printf 'subdirs("%s" "%s" "%s")\n' "$PWD/build/native" "$PWD/build/$wine_build" "$PWD/build/fuzz/tests/fuzz" \

@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "tools/ascii_text.h"
+#include "platform/ascii_text.h"
 
 namespace kovra::replay {
 namespace {

@@ -1,8 +1,9 @@
 #pragma once
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <string_view>
+
+#include "engine/band_plan.h"
 
 namespace kovra::replay {
 
@@ -18,15 +19,9 @@ constexpr char kMaxFreqMHz[] = "4294.967295";
 // 14070500; digits below 1 Hz are dropped.
 FreqReading ParseFreqMHz(std::string_view text);
 
-// ADIF's BAND as the host names it: metre bands without their unit ("20m" gives
-// "20"); centimetre and millimetre bands keep theirs, so "70cm" is not 70 m.
+// ADIF's BAND as the host names it, and as BandOfFrequency does: metre bands
+// without their unit ("20m" gives "20"); centimetre and millimetre bands keep
+// theirs, so "70cm" is not 70 m.
 std::string BandFromAdif(std::string_view band);
-
-// The amateur band holding the frequency, named as BandFromAdif names it;
-// empty outside every band.
-std::string BandOfFrequency(uint32_t hz);
-
-// The band's lowest frequency; nothing for a band the plan does not hold.
-std::optional<uint32_t> BandLowerEdge(std::string_view band);
 
 }  // namespace kovra::replay

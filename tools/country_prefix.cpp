@@ -1,6 +1,6 @@
 #include "tools/country_prefix.h"
 
-#include "tools/ascii_text.h"
+#include "platform/ascii_text.h"
 
 namespace kovra::replay {
 namespace {

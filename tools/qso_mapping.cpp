@@ -1,6 +1,6 @@
 #include "tools/qso_mapping.h"
 
-#include "tools/ascii_text.h"
+#include "platform/ascii_text.h"
 #include "tools/band_plan.h"
 #include "tools/country_prefix.h"
 
@@ -10,13 +10,6 @@ namespace {
 std::string_view Field(const AdifRecord& record, std::string_view name) {
   const std::string* value = record.Find(name);
   return value ? std::string_view(*value) : std::string_view();
-}
-
-bool AllDigits(std::string_view text) {
-  for (const char c : text) {
-    if (!IsDigit(c)) return false;
-  }
-  return !text.empty();
 }
 
 // A serial number is sent as at least three digits; other text goes as it is.

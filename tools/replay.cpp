@@ -5,9 +5,9 @@
 
 #include "output/cabrillo_writer.h"
 #include "output/station_settings.h"
+#include "platform/ascii_text.h"
 #include "platform/file_io.h"
 #include "tools/adif_reader.h"
-#include "tools/ascii_text.h"
 
 namespace kovra::replay {
 namespace {

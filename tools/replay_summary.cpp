@@ -4,7 +4,7 @@
 #include <cstdio>
 
 #include "output/station_settings.h"
-#include "tools/cp1251_utf8.h"
+#include "platform/cp1251_utf8.h"
 
 namespace kovra::replay {
 namespace {

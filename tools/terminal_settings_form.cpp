@@ -5,9 +5,9 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/ascii_text.h"
+#include "platform/cp1251_utf8.h"
 #include "resources/settings_form_texts.h"
-#include "tools/ascii_text.h"
-#include "tools/cp1251_utf8.h"
 
 namespace kovra::replay {
 namespace {

@@ -5,6 +5,7 @@
 #include <tuple>
 
 #include "engine/plugin.h"
+#include "engine/tour.h"
 
 namespace kovra::replay {
 namespace {
@@ -44,18 +45,16 @@ std::vector<TourRepeat> FindTourRepeats(const std::vector<QsoContact>& contacts,
                                         const std::vector<IdenticalRecord>& identical) {
   std::vector<bool> skip(contacts.size());
   for (const IdenticalRecord& r : identical) skip[r.again] = true;
-  using Key = std::tuple<Station, int, int, int, int>;  // station, year, month, day, half hour
+  using Key = std::tuple<Station, int, int, int, int>;  // station, year, month, day, tour
   std::map<Key, std::size_t> firstInTour;
   std::vector<TourRepeat> repeats;
   for (std::size_t i = 0; i < contacts.size(); ++i) {
     const QsoContact& c = contacts[i];
     const auto p = ToDateTimeParts(c.time);
     if (skip[i] || c.call.empty() || !p) continue;
-    const int half = p->minute >= 30 ? 1 : 0;
-    const Key key{StationOf(c), p->year, p->month, p->day, p->hour * 2 + half};
+    const Key key{StationOf(c), p->year, p->month, p->day, TourOfDay(p->hour, p->minute)};
     const auto [it, isFirst] = firstInTour.try_emplace(key, i);
-    const DateTimeParts start{p->year, p->month, p->day, p->hour, half * 30, 0};
-    if (!isFirst) repeats.push_back({it->second, i, start});
+    if (!isFirst) repeats.push_back({it->second, i, TourStart(*p)});
   }
   return repeats;
 }

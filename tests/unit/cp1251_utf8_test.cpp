@@ -1,8 +1,8 @@
-#include "tools/cp1251_utf8.h"
+#include "platform/cp1251_utf8.h"
 
 #include <gtest/gtest.h>
 
-namespace kovra::replay {
+namespace kovra {
 namespace {
 
 TEST(Cp1251Utf8, AsciiNulCyrillicSignsAndTheUnassignedByte) {
@@ -20,4 +20,4 @@ TEST(Cp1251Utf8, BackFromUtf8WithQuestionMarksForWhatCannotBeHeld) {
 }
 
 }  // namespace
-}  // namespace kovra::replay
+}  // namespace kovra

@@ -1,14 +1,22 @@
 #pragma once
-// ASCII-only helpers: ADIF names, numbers and calls are ASCII, and the
+// ASCII-only helpers: ADIF and Cabrillo names, numbers and calls are ASCII, and the
 // C library's versions depend on the locale.
 #include <string>
 #include <string_view>
 
-namespace kovra::replay {
+namespace kovra {
 
 inline bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 inline bool IsUpper(char c) { return c >= 'A' && c <= 'Z'; }
 inline bool IsLetter(char c) { return IsUpper(c) || (c >= 'a' && c <= 'z'); }
+
+// At least one digit, and nothing else.
+inline bool AllDigits(std::string_view text) {
+  for (const char c : text) {
+    if (!IsDigit(c)) return false;
+  }
+  return !text.empty();
+}
 
 inline std::string Upper(std::string_view text) {
   std::string out(text);
@@ -33,4 +41,4 @@ inline std::string_view Trim(std::string_view text) {
   return text;
 }
 
-}  // namespace kovra::replay
+}  // namespace kovra

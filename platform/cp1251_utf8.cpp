@@ -1,9 +1,9 @@
-#include "tools/cp1251_utf8.h"
+#include "platform/cp1251_utf8.h"
 
 #include <cstdint>
 #include <optional>
 
-namespace kovra::replay {
+namespace kovra {
 namespace {
 
 // Code points of the bytes 0x80 to 0xFF.
@@ -55,6 +55,34 @@ std::optional<uint32_t> NextCodePoint(std::string_view text, std::size_t& at) {
   return cp;
 }
 
+// The length of the well-formed sequence at `at`: no overlong form, no
+// surrogate, nothing above U+10FFFF; 0 when there is none.
+std::size_t WellFormedLength(std::string_view text, std::size_t at) {
+  const auto lead = static_cast<unsigned char>(text[at]);
+  if (lead < 0x80) return 1;
+  std::size_t more = 0;
+  unsigned low = 0x80, high = 0xBF;  // of the second byte; the others are always 80-BF
+  if (lead >= 0xC2 && lead <= 0xDF) {
+    more = 1;
+  } else if (lead >= 0xE0 && lead <= 0xEF) {
+    more = 2;
+    low = lead == 0xE0 ? 0xA0 : low;
+    high = lead == 0xED ? 0x9F : high;
+  } else if (lead >= 0xF0 && lead <= 0xF4) {
+    more = 3;
+    low = lead == 0xF0 ? 0x90 : low;
+    high = lead == 0xF4 ? 0x8F : high;
+  } else {
+    return 0;
+  }
+  if (text.size() - at - 1 < more) return 0;
+  for (std::size_t i = 1; i <= more; ++i) {
+    const auto next = static_cast<unsigned char>(text[at + i]);
+    if (next < (i == 1 ? low : 0x80) || next > (i == 1 ? high : 0xBF)) return 0;
+  }
+  return more + 1;
+}
+
 char Cp1251Byte(uint32_t cp) {
   if (cp < 0x80) return static_cast<char>(cp);
   for (int i = 0; i < 128; ++i) {
@@ -84,4 +112,22 @@ std::string Cp1251ToUtf8(std::string_view text) {
   return out;
 }
 
-}  // namespace kovra::replay
+bool IsUtf8(std::string_view text) {
+  for (std::size_t at = 0, n; at < text.size(); at += n) {
+    if ((n = WellFormedLength(text, at)) == 0) return false;
+  }
+  return true;
+}
+
+std::string WellFormedUtf8(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (std::size_t at = 0; at < text.size();) {
+    const std::size_t n = WellFormedLength(text, at);
+    out.append(n ? text.substr(at, n) : std::string_view("\xEF\xBF\xBD"));
+    at += n ? n : 1;
+  }
+  return out;
+}
+
+}  // namespace kovra

@@ -1,0 +1,118 @@
+#include "checker/text_table.h"
+
+namespace kovra::check {
+namespace {
+
+constexpr TextEntry kEnglish[] = {
+    {Text::EmptyFile, "The file is empty: there is no log in it."},
+    {Text::Utf16, "The file is UTF-16 text (\"Unicode\" in Notepad): save it as ANSI (code "
+                  "page 1251) or UTF-8 and check it again."},
+    {Text::NoStart, "The log does not begin with START-OF-LOG: 3.0; a sponsor's robot may "
+                    "refuse it."},
+    {Text::StartVersion2, "START-OF-LOG gives Cabrillo 2.0: robots accept it, but this "
+                          "contest's logs are 3.0."},
+    {Text::StartVersion, "START-OF-LOG gives the version \"{1}\" where 3.0 belongs."},
+    {Text::StartAgain, "A second START-OF-LOG (the first is at line {1}): are two logs joined "
+                       "in one file?"},
+    {Text::ByteOrderMark, "The file begins with a UTF-8 byte-order mark: some robots do not see "
+                          "START-OF-LOG behind it."},
+    {Text::NoEnd, "The log ends here without END-OF-LOG: the file looks cut off."},
+    {Text::AfterEnd, "Lines after END-OF-LOG ({1} of them): a robot ignores them or refuses "
+                     "the log, and they are not checked."},
+    {Text::NoTag, "The line does not begin with a tag (a name and a colon)."},
+    {Text::UnknownTag, "\"{1}\" is not a Cabrillo 3.0 tag."},
+    {Text::UnknownTagNear, "\"{1}\" is not a Cabrillo 3.0 tag: {2} is meant?"},
+    {Text::Version2Tag, "{1} is a Cabrillo 2.0 tag; version 3.0 has no such tag."},
+    {Text::TagAgain, "{1} appears again (first at line {2}); a robot takes only one of them."},
+    {Text::ControlCharacter, "The line holds a control character, which a Cabrillo log never "
+                             "does."},
+    {Text::FieldMissing, "The QSO line cannot be read: {1} is missing."},
+    {Text::FieldNotNumber, "The QSO line cannot be read: {1} \"{2}\" is not a number."},
+    {Text::ExtraFields, "The QSO line cannot be read: it has more fields than this contest's "
+                        "lines, from \"{1}\" on."},
+    {Text::NoDateTime, "The QSO has no date and time: a sponsor cannot place it in a tour."},
+    {Text::BadDate, "The date \"{1}\" is not a real date written yyyy-mm-dd."},
+    {Text::BadTime, "The time \"{1}\" is not a UTC time written hhmm."},
+    {Text::NoCallsign, "There is no CALLSIGN line."},
+    {Text::EmptyCallsign, "CALLSIGN is empty."},
+    {Text::OwnCallDiffers, "The own call \"{1}\" differs from CALLSIGN \"{2}\"."},
+    {Text::NoContest, "There is no CONTEST line; this contest's logs say CONTEST: {1}."},
+    {Text::OtherContest, "CONTEST is \"{1}\", not {2}: the log of another contest?"},
+    {Text::NoClaimed, "There is no CLAIMED-SCORE line."},
+    {Text::ClaimedNotNumber, "CLAIMED-SCORE \"{1}\" is not a whole number."},
+    {Text::ClaimedDiffers, "The claimed score {1} differs from the checked score {2}."},
+    {Text::UnknownMode, "The mode \"{1}\" is none of {2}."},
+    {Text::OutOfBand, "The frequency \"{1}\" lies in none of the amateur bands from 160 m to "
+                      "10 m."},
+    {Text::DecimalFrequency, "The frequency \"{1}\" has a decimal point; Cabrillo gives whole "
+                             "kHz."},
+    {Text::SentRefused, "The sent exchange \"{1}\" is refused: the contest takes a number of "
+                        "three or four digits other than 599, then optionally a blank and a "
+                        "region pair."},
+    {Text::ReceivedRefused, "The received exchange \"{1}\" is not three digits, then "
+                            "optionally a blank and a region pair."},
+    {Text::Repeat, "{1} again on {2} {3} in the tour from {4}, first at line {5}: a sponsor "
+                   "does not count it."},
+    {Text::FieldFrequency, "the frequency"},
+    {Text::FieldMode, "the mode"},
+    {Text::FieldDate, "the date"},
+    {Text::FieldTime, "the time"},
+    {Text::FieldOwnCall, "the own call"},
+    {Text::FieldRstSent, "the sent RST"},
+    {Text::FieldSent, "the sent exchange"},
+    {Text::FieldCall, "the worked call"},
+    {Text::FieldRstReceived, "the received RST"},
+    {Text::FieldReceived, "the received exchange"},
+    {Text::Error, "error"},
+    {Text::Warning, "warning"},
+    {Text::Line, "line"},
+    {Text::None, "none"},
+    {Text::MoreOfCode, "... and {1} more with the code {2}"},
+    {Text::EncodingAscii, "ASCII"},
+    {Text::EncodingUtf8, "UTF-8"},
+    {Text::EncodingUtf8Bom, "UTF-8 with a byte-order mark"},
+    {Text::EncodingCp1251, "code page 1251"},
+    {Text::EncodingUtf16, "UTF-16"},
+    {Text::Heading, "{1}: CALLSIGN {2}, CONTEST {3}, read as {4}"},
+    {Text::Problems, "Errors: {1}, warnings: {2}"},
+    {Text::NoProblems, "Nothing to report."},
+    {Text::ScoreHeading, "Score"},
+    {Text::QsoLines, "QSO lines"},
+    {Text::Unreadable, "unreadable (not counted)"},
+    {Text::WithoutCall, "without a worked call (not counted)"},
+    {Text::Repeats, "repeats within a tour (not counted)"},
+    {Text::CheckedScore, "checked score"},
+    {Text::ClaimedScore, "claimed score"},
+    {Text::ToursHeading, "Tours (UTC): QSOs per band"},
+    {Text::TourDate, "date"},
+    {Text::TourStart, "tour"},
+    {Text::TourRepeats, "repeats"},
+    {Text::NoTours, "No QSO with a valid time."},
+    {Text::NearEdgesHeading, "QSOs within a minute of a tour's edge (a clock that is off moves "
+                             "them into the next tour):"},
+    {Text::VerdictErrors, "Errors: {1}. A sponsor's robot would refuse the log or these QSOs: "
+                          "correct them before sending."},
+    {Text::VerdictWarnings, "No errors; warnings: {1}, worth a look before sending."},
+    {Text::VerdictClean, "No errors and no warnings: the log is ready to send."},
+    {Text::Usage,
+     "Usage: kovra-check [--json] [--lang en|ru] LOG.cbr\n"
+     "Checks a Cabrillo log of the Velmora contest before it is sent: what a sponsor's\n"
+     "robot would refuse, the repeats within a tour, and the score that remains.\n"
+     "  --json          print one JSON document instead of the report\n"
+     "  --lang en|ru    the report's language (default: the user's)\n"
+     "  --version       print the version and stop\n"
+     "Exit status: 0 no error found, 1 an error found, 2 bad command line or unreadable file.\n"},
+    {Text::UnknownOption, "unknown option {1}"},
+    {Text::BadLanguage, "--lang takes en or ru"},
+    {Text::NoLogGiven, "no log file given"},
+    {Text::OneLogOnly, "one log at a time"},
+    {Text::CannotRead, "cannot read {1}: {2}"},
+    {Text::PressEnter, "Press Enter to close this window."},
+};
+static_assert(InEnumOrder(kEnglish));
+
+}  // namespace
+
+std::string_view EnglishText(Text text) { return kEnglish[static_cast<std::size_t>(text)].text; }
+
+}  // namespace kovra::check
