@@ -37,6 +37,11 @@ void CheckHeader(const CabrilloLog& read, LogCheck& log) {
   } else {
     Add(log, headerLine, Severity::Error, Code::Contest, Text::NoContest, {contest});
   }
+  for (const char* tag : {"CATEGORY", "CATEGORY-OPERATOR", "CATEGORY-BAND", "CATEGORY-POWER", "CATEGORY-OVERLAY"}) {
+    const TagLine* category = FirstTag(read, tag);
+    if (!category || category->value.empty()) continue;
+    log.category += (log.category.empty() ? "" : " ") + category->value;
+  }
   const TagLine* claimed = FirstTag(read, "CLAIMED-SCORE");
   log.claimedLine = claimed ? claimed->line : headerLine;
   if (!claimed) {
@@ -116,8 +121,7 @@ void MarkRepeats(LogCheck& log) {
   firstInTour.reserve(log.qsos.size());
   for (CheckedQso& c : log.qsos) {
     if (c.status != QsoStatus::Counted) continue;
-    const std::string& band = c.band.empty() ? c.fields.freq : c.band;
-    const std::string key = c.call + '\n' + band + '\n' + c.mode + '\n' + c.fields.date + ' ' +
+    const std::string key = c.call + '\n' + BandKey(c) + '\n' + c.mode + '\n' + c.fields.date + ' ' +
                             std::to_string(TourOfDay(c.time->hour, c.time->minute));
     const auto [first, isFirst] = firstInTour.try_emplace(key, c.line);
     if (isFirst) continue;
@@ -147,15 +151,22 @@ LogCheck CheckLog(std::string_view bytes) {
   return log;
 }
 
+const std::string& BandKey(const CheckedQso& qso) { return qso.band.empty() ? qso.fields.freq : qso.band; }
+
 void SettleScore(LogCheck& log) {
   log.unreadable = log.noCall = log.repeats = log.checkedScore = 0;
+  log.bustedCalls = log.notInLog = log.exchangeErrors = log.uniqueCalls = 0;
   for (const CheckedQso& c : log.qsos) {
     switch (c.status) {
       case QsoStatus::Unreadable: ++log.unreadable; break;
       case QsoStatus::NoCall: ++log.noCall; break;
       case QsoStatus::Repeat: ++log.repeats; break;
+      case QsoStatus::BustedCall: ++log.bustedCalls; break;
+      case QsoStatus::NotInLog: ++log.notInLog; break;
+      case QsoStatus::ExchangeError: ++log.exchangeErrors; break;
       case QsoStatus::Counted: ++log.checkedScore; break;
     }
+    log.uniqueCalls += c.unique ? 1 : 0;
   }
   auto& f = log.findings;
   f.erase(std::remove_if(f.begin(), f.end(),

@@ -11,12 +11,15 @@
 
 namespace kovra::check {
 
-// The first of these that applies. A cross-check of many logs adds its own
-// before Counted.
+// The first of these that applies; the three before Counted come from a
+// cross-check of many logs.
 enum class QsoStatus {
-  Unreadable,  // a field cannot be read, or there is no valid date and time
-  NoCall,      // no worked call
-  Repeat,      // the same station, band and mode earlier in the tour
+  Unreadable,     // a field cannot be read, or there is no valid date and time
+  NoCall,         // no worked call
+  Repeat,         // the same station, band and mode earlier in the tour
+  BustedCall,     // the call sent no log; one a character off holds this QSO
+  NotInLog,       // the worked station's log does not hold it
+  ExchangeError,  // received other than the worked station sent
   Counted
 };
 
@@ -31,12 +34,18 @@ struct CheckedQso {
   std::string mode;                   // as the repeat rule takes it: CW, PH or PM
   std::string received;               // the received exchange as the plug-in stores it
   int repeatOf = 0;                   // a repeat's first QSO in the tour, by line
+  bool unique = false;                // counted; its call is in no other log and sent none
 };
+
+// What tells one band from another for the contest's rules: the band, or for a
+// frequency in none, the frequency as written.
+const std::string& BandKey(const CheckedQso& qso);
 
 struct LogCheck {
   Encoding encoding = Encoding::Ascii;
   std::optional<std::string> callsign;  // CALLSIGN, when there is one
   std::optional<std::string> contest;   // CONTEST, when there is one
+  std::string category;                 // the CATEGORY lines' values, blank between
   std::optional<long long> claimedScore;
   int claimedLine = 0;
   std::vector<CheckedQso> qsos;   // every QSO line, in file order

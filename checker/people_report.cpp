@@ -10,18 +10,6 @@ namespace {
 constexpr std::size_t kShownPerCode = 20;
 constexpr std::size_t kShownNearEdges = 20;
 
-// Characters, not bytes: Cyrillic takes two bytes of UTF-8 a letter.
-std::size_t Width(const std::string& utf8) {
-  std::size_t n = 0;
-  for (const char c : utf8) n += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-  return n;
-}
-
-std::string PadRight(const std::string& text, std::size_t width) {
-  const std::size_t w = Width(text);
-  return text + std::string(w < width ? width - w : 0, ' ');
-}
-
 std::string PadLeft(const std::string& text, std::size_t width) {
   const std::size_t w = Width(text);
   return std::string(w < width ? width - w : 0, ' ') + text;
@@ -70,6 +58,18 @@ std::string NearEdgesText(const TourView& view, Language language) {
 
 }  // namespace
 
+// Cyrillic takes two bytes of UTF-8 a letter.
+std::size_t Width(const std::string& utf8) {
+  std::size_t n = 0;
+  for (const char c : utf8) n += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+  return n;
+}
+
+std::string PadRight(const std::string& text, std::size_t width) {
+  const std::size_t w = Width(text);
+  return text + std::string(w < width ? width - w : 0, ' ');
+}
+
 std::string HeadingText(const std::string& file, const LogCheck& log, Language language) {
   const auto orNone = [](const std::optional<std::string>& value) {
     return value && !value->empty() ? *value : std::string("\u2014");
@@ -98,15 +98,22 @@ std::string FindingsText(const std::vector<Finding>& findings, Language language
   return text;
 }
 
-std::string ScoreText(const LogCheck& log, Language language) {
-  const std::pair<Text, std::string> rows[] = {
+std::string ScoreText(const LogCheck& log, Language language, bool crossChecked) {
+  std::vector<std::pair<Text, std::string>> rows = {
       {Text::QsoLines, std::to_string(log.qsos.size())},
       {Text::Unreadable, std::to_string(log.unreadable)},
       {Text::WithoutCall, std::to_string(log.noCall)},
       {Text::Repeats, std::to_string(log.repeats)},
-      {Text::CheckedScore, std::to_string(log.checkedScore)},
-      {Text::ClaimedScore, log.claimedScore ? std::to_string(*log.claimedScore) : Word(Text::None, language)},
   };
+  if (crossChecked) {
+    rows.insert(rows.end(), {{Text::BustedCalls, std::to_string(log.bustedCalls)},
+                             {Text::NotInLog, std::to_string(log.notInLog)},
+                             {Text::ExchangeErrors, std::to_string(log.exchangeErrors)}});
+  }
+  rows.push_back({Text::CheckedScore, std::to_string(log.checkedScore)});
+  if (crossChecked) rows.push_back({Text::UniqueCalls, std::to_string(log.uniqueCalls)});
+  rows.push_back(
+      {Text::ClaimedScore, log.claimedScore ? std::to_string(*log.claimedScore) : Word(Text::None, language)});
   std::size_t width = 0;
   for (const auto& [label, value] : rows) width = std::max(width, Width(Word(label, language)));
   std::string text = Word(Text::ScoreHeading, language) + "\n";

@@ -32,8 +32,14 @@ enum class Text {
   ScoreHeading, QsoLines, Unreadable, WithoutCall, Repeats, CheckedScore, ClaimedScore,
   ToursHeading, TourDate, TourStart, TourRepeats, NoTours, NearEdgesHeading,
   VerdictErrors, VerdictWarnings, VerdictClean,
+  // The cross-check's report.
+  CrossHeading, BustedCalls, NotInLog, ExchangeErrors, UniqueCalls,
+  ClockOffset, ClockOffsetTooLarge, NoClockOffset,
+  NotCountedHeading, AllCounted, WhyUnreadable, WhyNoCall, WhyRepeat, WhyBusted, WhyNotInLog,
+  WhyNotInLogNearest, WhyExchange, YourLine, TheirLine, UniquesHeading,
   // The program.
-  Usage, UnknownOption, BadLanguage, NoLogGiven, OneLogOnly, CannotRead, PressEnter,
+  Usage, UnknownOption, BadLanguage, NoLogGiven, NoOutFolder, CannotRead, PressEnter,
+  LeftOut, NoLogsInFolder, CannotWrite, ProgressReading, ProgressCrossCheck, ProgressWriting,
   Count  // not a text: the number of them
 };
 

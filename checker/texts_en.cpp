@@ -94,20 +94,53 @@ constexpr TextEntry kEnglish[] = {
                           "correct them before sending."},
     {Text::VerdictWarnings, "No errors; warnings: {1}, worth a look before sending."},
     {Text::VerdictClean, "No errors and no warnings: the log is ready to send."},
+    {Text::CrossHeading, "Cross-checked against the logs of {1} other stations."},
+    {Text::BustedCalls, "busted calls (not counted)"},
+    {Text::NotInLog, "not in the other station's log (not counted)"},
+    {Text::ExchangeErrors, "exchange errors (not counted)"},
+    {Text::UniqueCalls, "unique calls (counted)"},
+    {Text::ClockOffset, "Clock: {1} minutes against the other logs; taken out before the times "
+                        "were compared."},
+    {Text::ClockOffsetTooLarge, "Clock: {1} minutes against the other logs, more than {2}: not "
+                                "taken out, so QSOs logged that far off are not found."},
+    {Text::NoClockOffset, "Clock: no QSO was found in another log to compare it with."},
+    {Text::NotCountedHeading, "QSOs not counted:"},
+    {Text::AllCounted, "Every QSO was counted."},
+    {Text::WhyUnreadable, "unreadable"},
+    {Text::WhyNoCall, "no worked call"},
+    {Text::WhyRepeat, "repeat of line {1} within the tour"},
+    {Text::WhyBusted, "busted call: {1} sent no log, and {2} logged this QSO with you"},
+    {Text::WhyNotInLog, "not in the log of {1}"},
+    {Text::WhyNotInLogNearest, "not in the log of {1}: its nearest QSO with you on this band and "
+                               "mode is {2} minutes off"},
+    {Text::WhyExchange, "exchange error: you logged {1}, {2} sent {3}"},
+    {Text::YourLine, "yours"},
+    {Text::TheirLine, "{1}, line {2}"},
+    {Text::UniquesHeading, "Unique calls (counted; no other log holds them and they sent no "
+                           "log):"},
     {Text::Usage,
-     "Usage: kovra-check [--json] [--lang en|ru] LOG.cbr\n"
-     "Checks a Cabrillo log of the Velmora contest before it is sent: what a sponsor's\n"
-     "robot would refuse, the repeats within a tour, and the score that remains.\n"
-     "  --json          print one JSON document instead of the report\n"
-     "  --lang en|ru    the report's language (default: the user's)\n"
+     "Usage: kovra-check [--json] [--lang en|ru] [--out DIR] LOG.cbr... | FOLDER\n"
+     "Checks Cabrillo logs of the Velmora contest: what a sponsor's robot would refuse,\n"
+     "the repeats within a tour and the score that remains. Given two or more logs, or a\n"
+     "folder (every .cbr in it), it also checks each QSO against the other station's log.\n"
+     "  --json          print one JSON document instead of the reports\n"
+     "  --lang en|ru    the reports' language (default: the user's)\n"
+     "  --out DIR       write results.csv and a report per log (CALL.txt) into DIR\n"
      "  --version       print the version and stop\n"
-     "Exit status: 0 no error found, 1 an error found, 2 bad command line or unreadable file.\n"},
+     "Exit status: 0 no error found, 1 an error found, 2 bad command line or a file that\n"
+     "cannot be read or written.\n"},
     {Text::UnknownOption, "unknown option {1}"},
     {Text::BadLanguage, "--lang takes en or ru"},
     {Text::NoLogGiven, "no log file given"},
-    {Text::OneLogOnly, "one log at a time"},
+    {Text::NoOutFolder, "--out takes a folder"},
     {Text::CannotRead, "cannot read {1}: {2}"},
     {Text::PressEnter, "Press Enter to close this window."},
+    {Text::LeftOut, "cannot read {1}: {2}; it is left out, the other logs are checked"},
+    {Text::NoLogsInFolder, "no .cbr file in {1}"},
+    {Text::CannotWrite, "cannot write {1}: {2}"},
+    {Text::ProgressReading, "reading the logs: {1} of {2}"},
+    {Text::ProgressCrossCheck, "cross-checking {1} QSO lines of {2} logs"},
+    {Text::ProgressWriting, "writing results.csv and {1} reports into {2}"},
 };
 static_assert(InEnumOrder(kEnglish));
 

@@ -11,8 +11,9 @@
 namespace kovra::check {
 namespace {
 
+// With a worked call and a valid time, whatever a cross-check made of it.
 bool InView(const CheckedQso& c) {
-  return c.status == QsoStatus::Counted || c.status == QsoStatus::Repeat;
+  return c.status != QsoStatus::Unreadable && c.status != QsoStatus::NoCall;
 }
 
 std::vector<std::string> BandsOf(const std::vector<CheckedQso>& qsos) {

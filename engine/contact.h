@@ -24,6 +24,5 @@ struct Contact {
 
 // Identical in every field: texts byte for byte, the time by status and day count.
 bool operator==(const Contact& a, const Contact& b);
-inline bool operator!=(const Contact& a, const Contact& b) { return !(a == b); }
 
 }  // namespace kovra

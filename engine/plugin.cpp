@@ -78,8 +78,7 @@ const char* Plugin::GetResult(int* score) {
   resultText_ = std::move(result.text);
   claimedScore_ = result.score;
   if (score != nullptr) *score = claimedScore_;
-  platform_.WriteProfileString("Settings", "Claimed", std::to_string(claimedScore_),
-                               "Plugins\\KOVRA.ini");
+  SaveClaimedScore(claimedScore_, platform_);
   if (reportFlag_ != 0) {
     WriteCabrilloFile();
     if (score != nullptr) *score = -1;

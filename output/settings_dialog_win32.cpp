@@ -4,40 +4,15 @@
 #include <string>
 
 #include "output/settings_dialog.h"
-#include "resources/resource.h"
 
 namespace kovra {
 namespace {
 
-// Add-string messages as the list resource stores them: their 16-bit numbers.
-constexpr WORD kStoredListAddString = 0x0401;
+// The add-string message to a combo box as the list resource stores it: its 16-bit number.
 constexpr WORD kStoredComboAddString = 0x0403;
 
 // Box id, message, text length; the text follows unpadded, so fields are copied out.
 constexpr size_t kRecordHeader = sizeof(WORD) + sizeof(WORD) + sizeof(DWORD);
-
-struct Binding {
-  int id;
-  std::string SettingsForm::*text;
-  bool combo;
-};
-
-// LOCATION is missing on purpose: it is shown empty and never read back.
-constexpr Binding kBindings[] = {
-    {IDC_CALLSIGN, &SettingsForm::callsign, false},
-    {IDC_CONTEST, &SettingsForm::contest, false},
-    {IDC_CLAIMED, &SettingsForm::claimed, false},
-    {IDC_NAME, &SettingsForm::name, false},
-    {IDC_OPERATORS, &SettingsForm::operators, false},
-    {IDC_CLUB, &SettingsForm::club, false},
-    {IDC_EMAIL, &SettingsForm::email, false},
-    {IDC_ADDRESS, &SettingsForm::address, false},
-    {IDC_SOAPBOX, &SettingsForm::soapbox, false},
-    {IDC_CATEGORY_OPERATOR, &SettingsForm::categoryOperator, true},
-    {IDC_CATEGORY_BAND, &SettingsForm::categoryBand, true},
-    {IDC_CATEGORY_POWER, &SettingsForm::categoryPower, true},
-    {IDC_CATEGORY_OVERLAY, &SettingsForm::categoryOverlay, true},
-};
 
 // The resources must come from this DLL, not from the host's executable.
 HMODULE ThisModule() {
@@ -46,13 +21,6 @@ HMODULE ThisModule() {
       GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT;
   if (!GetModuleHandleExA(flags, reinterpret_cast<LPCSTR>(&ThisModule), &module)) return nullptr;
   return module;
-}
-
-void SendAddString(HWND dialog, WORD id, WORD storedMessage, const std::string& text) {
-  UINT message = 0;
-  if (storedMessage == kStoredComboAddString) message = CB_ADDSTRING;
-  if (storedMessage == kStoredListAddString) message = LB_ADDSTRING;
-  if (message) SendDlgItemMessageA(dialog, id, message, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
 // Records end at a zero id; a record that does not fit in the resource ends them too.
@@ -68,7 +36,10 @@ void AddListItems(HWND dialog, const unsigned char* data, size_t size) {
     at += kRecordHeader;
     if (length > size - at) return;
     // Copied so that a text stored without its terminating zero still gets one.
-    SendAddString(dialog, id, message, std::string(reinterpret_cast<const char*>(data + at), length));
+    const std::string text(reinterpret_cast<const char*>(data + at), length);
+    if (message == kStoredComboAddString) {
+      SendDlgItemMessageA(dialog, id, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    }
     at += length;
   }
 }
@@ -83,10 +54,10 @@ void AddListItems(HWND dialog, HMODULE module) {
 }
 
 // A combo box selects the first item its text begins with, else shows the text as typed.
-void ShowText(HWND dialog, const Binding& b, const std::string& text) {
+void ShowText(HWND dialog, const SettingsBox& b, const std::string& text) {
   HWND box = GetDlgItem(dialog, b.id);
-  if (b.combo && SendMessageA(box, CB_SELECTSTRING, WPARAM(-1),
-                              reinterpret_cast<LPARAM>(text.c_str())) != CB_ERR) {
+  const auto item = reinterpret_cast<LPARAM>(text.c_str());
+  if (b.kind == BoxKind::kCombo && SendMessageA(box, CB_SELECTSTRING, WPARAM(-1), item) != CB_ERR) {
     return;
   }
   SetWindowTextA(box, text.c_str());
@@ -121,7 +92,7 @@ class ModalDialog {
     try {
       return Handle(dialog, message, wParam, lParam);
     } catch (...) {
-      EndDialog(dialog, IDCANCEL);
+      EndDialog(dialog, kFormCancel);
       return TRUE;
     }
   }
@@ -137,10 +108,10 @@ class ModalDialog {
     switch (LOWORD(wParam)) {
       case IDOK:
         self->ReadBack(dialog);
-        EndDialog(dialog, IDOK);
+        EndDialog(dialog, kFormOk);
         return TRUE;
       case IDCANCEL:  // also Escape and the close box
-        EndDialog(dialog, IDCANCEL);
+        EndDialog(dialog, kFormCancel);
         return TRUE;
     }
     return FALSE;
@@ -148,11 +119,11 @@ class ModalDialog {
 
   void OnInitDialog(HWND dialog) {
     AddListItems(dialog, module_);
-    for (const Binding& b : kBindings) ShowText(dialog, b, form_.*b.text);
+    for (const SettingsBox& b : kSettingsBoxes) ShowText(dialog, b, form_.*b.text);
   }
 
   void ReadBack(HWND dialog) {
-    for (const Binding& b : kBindings) form_.*b.text = BoxText(dialog, b.id);
+    for (const SettingsBox& b : kSettingsBoxes) form_.*b.text = BoxText(dialog, b.id);
   }
 
   SettingsForm& form_;

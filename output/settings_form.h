@@ -1,32 +1,46 @@
 #pragma once
 #include <string>
 
+#include "output/settings_form_boxes.h"
+
 namespace kovra {
 
-// The texts of the station settings form's boxes, one per bound box.
+// The texts of the station settings form's boxes, one per box.
 struct SettingsForm {
-  std::string callsign;          // 1010
-  std::string contest;           // 1009
-  std::string claimed;           // 1008
-  std::string name;              // 1007
-  std::string operators;         // 1006
-  std::string club;              // 1005
-  std::string email;             // 1004
-  std::string address;           // 1002, multi-line
-  std::string soapbox;           // 1001, multi-line
-  std::string categoryOperator;  // 1013
-  std::string categoryBand;      // 1014
-  std::string categoryPower;     // 1015
-  std::string categoryOverlay;   // 1016
-  std::string location;          // 1018: shown empty, never read back
+#define KOVRA_FORM_TEXT(name, ...) std::string name;
+  KOVRA_SETTINGS_BOXES(KOVRA_FORM_TEXT)
+#undef KOVRA_FORM_TEXT
 };
+
+enum class BoxKind { kEdit, kMultiLine, kCombo };
+
+// One box of the form, as its table row gives it.
+struct SettingsBox {
+  std::string SettingsForm::*text;
+  int id;
+  const char* label;
+  BoxKind kind;
+  bool readBack;
+  const char* key;  // in the settings file; null when the box has none
+};
+
+constexpr SettingsBox kSettingsBoxes[] = {
+#define KOVRA_SETTINGS_BOX(name, id, label, kind, readBack, key, ...) \
+  {&SettingsForm::name, id, label, BoxKind::kind, readBack, key},
+    KOVRA_SETTINGS_BOXES(KOVRA_SETTINGS_BOX)
+#undef KOVRA_SETTINGS_BOX
+};
+
+// How the operator ended the form.
+enum FormEnd { kFormOk = 1, kFormCancel = 2 };
 
 // Shows the form to the operator and waits for the answer: the DLL's dialog,
 // a terminal or a test's script.
 class SettingsFormRunner {
  public:
   virtual ~SettingsFormRunner() = default;
-  // Returns the form's end code (1 for OK); on OK the form holds the answers.
+  // Returns the form's end code (kFormOk, kFormCancel, or what else ended it);
+  // on OK the form holds the answers.
   virtual int Run(SettingsForm& form) = 0;
 };
 

@@ -1,77 +1,69 @@
 #include "output/station_settings.h"
 
-#include <utility>
-
 namespace kovra {
 namespace {
 
 constexpr char kSection[] = "Settings";
 constexpr char kFile[] = "Plugins\\KOVRA.ini";
-constexpr char kAddressTag[] = "\r\nADDRESS: ";
-constexpr char kSoapboxTag[] = "\r\nSOAPBOX: ";
 
-struct StoredValues {
-  std::string operators, name, address, claimed, email, club, soapbox;  // file form
+// What a settings step offers in a box (see KOVRA_SETTINGS_BOXES).
+struct Offer {
+  enum Source { kStored, kStoredOrCallsign, kCallsign, kFixed, kKept } source;
+  const char* text = nullptr;
 };
+constexpr Offer Stored() { return {Offer::kStored}; }
+constexpr Offer StoredOrCallsign() { return {Offer::kStoredOrCallsign}; }
+constexpr Offer Callsign() { return {Offer::kCallsign}; }
+constexpr Offer Fixed(const char* text) { return {Offer::kFixed, text}; }
+constexpr Offer Kept() { return {Offer::kKept}; }
 
-StoredValues ReadStoredValues(Platform& platform, const std::string& callsign) {
-  auto read = [&](const char* key, const std::string& fallback = std::string()) {
-    return platform.ReadProfileString(kSection, key, fallback, kFile);
-  };
-  StoredValues v;
-  v.operators = read("Operators", callsign);
-  v.name = read("Name");
-  v.address = read("Address");
-  v.claimed = read("Claimed");
-  v.email = read("Email");
-  v.club = read("Club");
-  v.soapbox = read("SoapBox");
-  return v;
-}
-
-// The header boxes of the form and where each lives in the record: the one list
-// both directions of the copy go by.
-struct SharedField {
-  std::string SettingsForm::*box;
+// A box of the form as the record and the settings file see it.
+struct RecordBox {
   std::string StationSettings::*field;
-  bool readBack;  // the claimed score is shown but not the operator's to change
+  std::string SettingsForm::*text;
+  const char* label;
+  BoxKind kind;
+  bool readBack;
+  const char* key;
+  int place;  // among the keys an OK writes
+  Offer offer;
 };
 
-constexpr SharedField kSharedFields[] = {
-    {&SettingsForm::callsign, &StationSettings::callsign, true},
-    {&SettingsForm::operators, &StationSettings::operators, true},
-    {&SettingsForm::categoryOperator, &StationSettings::categoryOperator, true},
-    {&SettingsForm::categoryBand, &StationSettings::categoryBand, true},
-    {&SettingsForm::categoryPower, &StationSettings::categoryPower, true},
-    {&SettingsForm::categoryOverlay, &StationSettings::categoryOverlay, true},
-    {&SettingsForm::name, &StationSettings::name, true},
-    {&SettingsForm::address, &StationSettings::address, true},
-    {&SettingsForm::claimed, &StationSettings::claimed, false},
-    {&SettingsForm::contest, &StationSettings::contest, true},
-    {&SettingsForm::email, &StationSettings::email, true},
-    {&SettingsForm::club, &StationSettings::club, true},
-    {&SettingsForm::soapbox, &StationSettings::soapbox, true},
+constexpr RecordBox kBoxes[] = {
+#define KOVRA_RECORD_BOX(name, id, label, kind, readBack, key, place, offer) \
+  {&StationSettings::name, &SettingsForm::name, label, BoxKind::kind, readBack, key, place, offer},
+    KOVRA_SETTINGS_BOXES(KOVRA_RECORD_BOX)
+#undef KOVRA_RECORD_BOX
 };
+constexpr std::size_t kBoxCount = sizeof kBoxes / sizeof kBoxes[0];
 
-SettingsForm FormFor(const StationSettings& s) {
-  SettingsForm f;
-  for (const SharedField& shared : kSharedFields) f.*shared.box = s.*shared.field;
-  return f;
-}
-
-void TakeFromForm(StationSettings& s, const SettingsForm& f) {
-  for (const SharedField& shared : kSharedFields) {
-    if (shared.readBack) s.*shared.field = f.*shared.box;
+// The box's text as the settings file would hold it, for this step.
+std::string Offered(const RecordBox& box, const StationSettings& s, const std::string& callsign,
+                    Platform& platform) {
+  switch (box.offer.source) {
+    case Offer::kStored: return platform.ReadProfileString(kSection, box.key, "", kFile);
+    case Offer::kStoredOrCallsign:
+      return platform.ReadProfileString(kSection, box.key, callsign, kFile);
+    case Offer::kCallsign: return callsign;
+    case Offer::kFixed: return box.offer.text;
+    case Offer::kKept: break;
   }
+  return s.*box.field;
 }
+
+// A multi-line box's further lines in the log are tagged with its label.
+std::string CabrilloTag(const RecordBox& box) { return std::string("\r\n") + box.label + ": "; }
 
 void SaveToFile(const StationSettings& s, Platform& platform) {
-  const std::pair<const char*, const std::string*> keys[] = {
-      {"Operators", &s.operators}, {"Name", &s.name},       {"Address", &s.address},
-      {"Category", &s.categoryOperator}, {"Contest", &s.contest}, {"Email", &s.email},
-      {"Club", &s.club},           {"SoapBox", &s.soapbox},
-  };
-  for (const auto& [key, value] : keys) platform.WriteProfileString(kSection, key, *value, kFile);
+  for (int place = 1;; ++place) {
+    bool found = false;
+    for (const RecordBox& box : kBoxes) {
+      if (box.place != place) continue;
+      platform.WriteProfileString(kSection, box.key, s.*box.field, kFile);
+      found = true;
+    }
+    if (!found) return;
+  }
 }
 
 }  // namespace
@@ -110,36 +102,40 @@ std::string LogBaseName(std::string_view callsign) {
 
 int EditStationSettings(StationSettings& s, const std::string& callsign, Platform& platform,
                         SettingsFormRunner& formRunner) {
-  s.callsign = callsign;
   s.logBaseName = LogBaseName(callsign);
-  const StoredValues stored = ReadStoredValues(platform, callsign);
-  s.operators = stored.operators;
-  s.name = stored.name;
-  s.address = FileToEditing(stored.address);
-  s.claimed = stored.claimed;
-  s.contest = "Velmora";
-  s.categoryOperator = "A4.BPSK63";
-  s.categoryBand = "ALL";
-  s.categoryPower = "HIGH";
-  s.email = stored.email;
-  s.club = stored.club;
-  s.soapbox = FileToEditing(stored.soapbox);
-
-  SettingsForm form = FormFor(s);
-  if (formRunner.Run(form) != 1) {
-    // The writer prints these as tagged lines, so they must not stay in editing form.
-    s.soapbox = FileToCabrillo(stored.soapbox, kSoapboxTag);
-    s.address = FileToCabrillo(stored.address, kAddressTag);
-    return 0;
+  std::string inFile[kBoxCount];  // the multi-line texts as the settings file holds them
+  SettingsForm form;
+  for (std::size_t i = 0; i < kBoxCount; ++i) {
+    const RecordBox& box = kBoxes[i];
+    inFile[i] = Offered(box, s, callsign, platform);
+    s.*box.field = box.kind == BoxKind::kMultiLine ? FileToEditing(inFile[i]) : inFile[i];
+    form.*box.text = s.*box.field;
   }
-  TakeFromForm(s, form);
-  s.address = EditingToFile(s.address);
-  s.soapbox = EditingToFile(s.soapbox);
-  SaveToFile(s, platform);
-  s.soapbox = FileToCabrillo(s.soapbox, kSoapboxTag);
-  s.address = FileToCabrillo(s.address, kAddressTag);
-  s.qsoLines.clear();
-  return 1;
+  const bool ok = formRunner.Run(form) == kFormOk;
+  for (std::size_t i = 0; ok && i < kBoxCount; ++i) {
+    const RecordBox& box = kBoxes[i];
+    if (box.readBack) s.*box.field = form.*box.text;
+    if (box.kind == BoxKind::kMultiLine) inFile[i] = s.*box.field = EditingToFile(s.*box.field);
+  }
+  if (ok) {
+    SaveToFile(s, platform);
+    s.qsoLines.clear();
+  }
+  // The writer prints these as tagged lines, so they must not stay in editing form.
+  for (std::size_t i = 0; i < kBoxCount; ++i) {
+    if (kBoxes[i].kind == BoxKind::kMultiLine) {
+      s.*kBoxes[i].field = FileToCabrillo(inFile[i], CabrilloTag(kBoxes[i]));
+    }
+  }
+  return ok ? 1 : 0;
+}
+
+void SaveClaimedScore(int score, Platform& platform) {
+  for (const RecordBox& box : kBoxes) {
+    if (box.field == &StationSettings::claimed) {
+      platform.WriteProfileString(kSection, box.key, std::to_string(score), kFile);
+    }
+  }
 }
 
 }  // namespace kovra

@@ -7,22 +7,12 @@
 
 namespace kovra {
 
-// The Cabrillo log-header data, kept from one settings step to the next.
+// The Cabrillo log-header data, kept from one settings step to the next: one text
+// per box of the form (address and soapbox in Cabrillo form once a step has run).
 struct StationSettings {
-  std::string callsign;
-  std::string name;
-  std::string address;  // Cabrillo form once a settings step has run
-  std::string claimed;
-  std::string contest;
-  std::string email;
-  std::string club;
-  std::string soapbox;  // Cabrillo form once a settings step has run
-  std::string operators;
-  std::string categoryOperator;
-  std::string categoryBand;
-  std::string categoryPower;
-  std::string categoryOverlay;
-  std::string location;
+#define KOVRA_RECORD_FIELD(name, ...) std::string name;
+  KOVRA_SETTINGS_BOXES(KOVRA_RECORD_FIELD)
+#undef KOVRA_RECORD_FIELD
   std::string logBaseName;
   std::string qsoLines;  // waiting for the next log, each line ending "\r\n"
 };
@@ -44,5 +34,8 @@ std::string LogBaseName(std::string_view callsign);
 // saves it on OK. Returns 1 on OK, else 0.
 int EditStationSettings(StationSettings& settings, const std::string& callsign,
                         Platform& platform, SettingsFormRunner& form);
+
+// Keeps the score of a result in the settings file, where the next form shows it.
+void SaveClaimedScore(int score, Platform& platform);
 
 }  // namespace kovra

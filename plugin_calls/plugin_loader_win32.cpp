@@ -4,14 +4,15 @@ namespace kovra::host {
 namespace {
 
 template <class Fn>
-bool Resolve(HMODULE module, const ExportNames& names, Fn& fn, std::string& error) {
-  const FARPROC decorated = GetProcAddress(module, names.decorated);
-  const FARPROC plain = GetProcAddress(module, names.plain);
-  if (!decorated || !plain || decorated != plain) {
-    error = std::string("export not resolved to one function: ") + names.plain;
+bool Resolve(HMODULE module, const char* decorated, const char* plain, Fn*& fn,
+             std::string& error) {
+  const FARPROC byDecorated = GetProcAddress(module, decorated);
+  const FARPROC byPlain = GetProcAddress(module, plain);
+  if (!byDecorated || !byPlain || byDecorated != byPlain) {
+    error = std::string("export not resolved to one function: ") + plain;
     return false;
   }
-  fn = reinterpret_cast<Fn>(reinterpret_cast<void*>(plain));
+  fn = reinterpret_cast<Fn*>(reinterpret_cast<void*>(byPlain));
   return true;
 }
 
@@ -23,18 +24,12 @@ bool LoadPlugin(const std::string& path, LoadedPlugin& plugin, std::string& erro
     error = "cannot load " + path + " (error " + std::to_string(GetLastError()) + ")";
     return false;
   }
-  const ExportNames* n = kExportNames;
   PluginCalls& c = plugin.calls;
-  const bool ok = Resolve(plugin.module, n[0], c.addData, error) &&
-                  Resolve(plugin.module, n[1], c.checkCall, error) &&
-                  Resolve(plugin.module, n[2], c.getNumberOfSets, error) &&
-                  Resolve(plugin.module, n[3], c.getResult, error) &&
-                  Resolve(plugin.module, n[4], c.getSetName, error) &&
-                  Resolve(plugin.module, n[5], c.removeData, error) &&
-                  Resolve(plugin.module, n[6], c.resetStats, error) &&
-                  Resolve(plugin.module, n[7], c.setupSet, error) &&
-                  Resolve(plugin.module, n[8], c.getExchgCount, error) &&
-                  Resolve(plugin.module, n[9], c.isValidExchg, error);
+  bool ok = true;
+#define KOVRA_RESOLVE_EXPORT(name, Fn, decorated, ...) \
+  ok = ok && Resolve(plugin.module, decorated, #name, c.name, error);
+  KOVRA_EXPORT_LIST(KOVRA_RESOLVE_EXPORT)
+#undef KOVRA_RESOLVE_EXPORT
   if (!ok) UnloadPlugin(plugin);
   return ok;
 }

@@ -7,13 +7,14 @@ set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 
 bash "$root/scripts/install-deps.sh"
-cmake -S "$root" -B "$root/build/bench" -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$root/build/bench" -j2 --target plugin_bench kovra-replay kovra-check >/dev/null
-cmake -S "$root" -B "$root/build/win32" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" \
-  -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$root/build/win32" -j2 --target KOVRA kovra-replay >/dev/null
+cd "$root"
+cmake --preset release >/dev/null
+cmake --build --preset release --target plugin_bench checker_bench make-contest kovra-replay kovra-check >/dev/null
+cmake --preset win32 >/dev/null
+cmake --build --preset win32 --target KOVRA kovra-replay >/dev/null
 
 "$root/build/bench/bench/plugin_bench" "$@"
+"$root/build/bench/bench/checker_bench" "$@"
 
 work="$(mktemp -d)"
 trap 'bash "$root/scripts/stop-wine.sh"; rm -rf "$work"' EXIT
@@ -44,3 +45,13 @@ checked() {
 }
 checked "report for people"
 checked "JSON" --json
+
+# A whole contest, as the sponsor runs it: every log read, checked and cross-checked,
+# results.csv and a report per log written.
+for stations in 150 300; do
+  "$root/build/bench/bench/make-contest" "$stations" 550 "contest-$stations"
+  start=$EPOCHREALTIME
+  "$checker" --out "reports-$stations" "contest-$stations" 2>/dev/null
+  awk -v a="$start" -v b="$EPOCHREALTIME" -v n="$stations" \
+    'BEGIN { printf "kovra-check --out of a %d-log contest: %.2f s\n", n, b - a }'
+done

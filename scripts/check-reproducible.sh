@@ -17,8 +17,7 @@ build() {
   local src="$work/$1/src" out="$work/$1/build"
   mkdir -p "$src"
   git archive "$commit" | tar -x -C "$src"
-  cmake -S "$src" -B "$out" -DCMAKE_TOOLCHAIN_FILE="$src/cmake/mingw-i686.cmake" \
-    -DCMAKE_BUILD_TYPE=Release >/dev/null
+  (cd "$src" && cmake --preset win32 -B "$out" >/dev/null)
   cmake --build "$out" -j2 --target KOVRA kovra-replay kovra-check >/dev/null
 }
 

@@ -17,7 +17,8 @@ for p in cmake g++ make googletest libgtest-dev libbenchmark-dev nlohmann-json3-
          clang libclang-rt-14-dev \
          g++-mingw-w64-i686-posix mingw-w64-i686-dev \
          g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev \
-         wine wine32:i386 wine64 fonts-wine xvfb xauth locales tzdata imagemagick; do
+         wine wine32:i386 wine64 fonts-wine xvfb xauth locales tzdata imagemagick \
+         python3-markdown clang-format; do
   have "$p" || need+=("$p")
 done
 

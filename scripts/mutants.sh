@@ -6,6 +6,11 @@
 #   scripts/mutants.sh                 every mutant
 #   scripts/mutants.sh ID [ID...]      only these
 #   scripts/mutants.sh --check         only tests that every mutant applies
+#   scripts/mutants.sh --every-test [ID...]
+#                                      runs every suite to its end for each mutant,
+#                                      the Wine suite too for a file in the DLL, and
+#                                      names every test that failed: the per-test
+#                                      kill table of docs/testing.md
 #
 # The copy and its two builds live in $KOVRA_MUTANTS_DIR (default
 # /tmp/kovra-mutants-$UID) and are kept, so a later run builds incrementally.
@@ -61,9 +66,13 @@ for name in sys.stdin.read().split("\0"):
 }
 
 ids=()
-check_only=0
+check_only=0 every_test=0
 for arg in "$@"; do
-  if [ "$arg" = --check ]; then check_only=1; else ids+=("$arg"); fi
+  case $arg in
+    --check) check_only=1 ;;
+    --every-test) every_test=1 ;;
+    *) ids+=("$arg") ;;
+  esac
 done
 if [ ${#ids[@]} -eq 0 ]; then
   mapfile -t ids < <(grep -v '^#' "$list" | cut -f1)
@@ -116,11 +125,51 @@ run_ctest() {
   return 1
 }
 
-cmake -S "$src" -B "$work/native" -DCMAKE_BUILD_TYPE=Debug -DKOVRA_SANITIZE=ON >/dev/null
+# Every failed test of one gtest program, run in one process to its end; a test
+# that crashes the process is named "(crashed)" and the rest run without it.
+every_failure() {
+  local out=$1 left="*" crashed=() last program=("${@:2}")
+  while :; do
+    if timeout 900 "${program[@]}" --gtest_filter="$left" >"$out" 2>&1 || grep -q '^\[==========\] .* ran\.' "$out"; then
+      { tr -d '\r' <"$out" | grep -o '^\[  FAILED  \] [^ ,]*\.[^ ,]*' | cut -c14- | sort -u; } || true
+      [ ${#crashed[@]} = 0 ] || printf '%s (crashed)\n' "${crashed[@]}"
+      return 0
+    fi
+    last=$(tr -d '\r' <"$out" | { grep '^\[ RUN' || true; } | tail -1 | cut -c14-)
+    if [ -z "$last" ] || [[ ":${left#-}:" == *":$last:"* ]]; then
+      echo "${program[-1]##*/} (crashed)"
+      return 0
+    fi
+    crashed+=("$last")
+    left="-$(IFS=:; echo "${crashed[*]}")"
+  done
+}
+# Every failed test of the native suite, then, for a file in the DLL, of the Wine suite.
+every_kill() {
+  local id=$1 program
+  if [ $native = 1 ] && ! build_native; then
+    echo "nothing: the native build fails (see $logs/build.log)"
+  elif [ $native = 1 ]; then
+    for program in unit/unit_tests tools/tool_tests; do
+      every_failure "$logs/$id-${program#*/}.log" "$work/native/tests/$program"
+    done | sed 's/$/ (native)/'
+    ctest --test-dir "$work/native" -R replay_sample_native >"$logs/$id-replay.log" 2>&1 ||
+      echo "replay_sample_native (native)"
+  fi
+  if [ $in_dll = 1 ] && [ $wine_ok = 1 ] && ! build_wine; then
+    echo "nothing: the Windows build fails (see $logs/build.log)"
+  elif [ $in_dll = 1 ] && [ $wine_ok = 1 ]; then
+    every_failure "$logs/$id-wine.log" "$src/tests/host/wine-run.sh" \
+      "$work/$wine_build/bin/host_tests.exe" | sed 's/$/ (Wine)/'
+    ctest --test-dir "$work/$wine_build" -R replay_sample_wine >"$logs/$id-replay-wine.log" 2>&1 ||
+      echo "replay_sample_wine (Wine)"
+  fi
+}
+
+(cd "$src" && cmake --preset native -B "$work/native" >/dev/null)
 build_native
 if [ $wine_ok = 1 ]; then
-  cmake -S "$src" -B "$work/$wine_build" -DCMAKE_TOOLCHAIN_FILE="$src/cmake/$toolchain.cmake" \
-    -DCMAKE_BUILD_TYPE=Release >/dev/null
+  (cd "$src" && cmake --preset "$wine_build" -B "$work/$wine_build" >/dev/null)
   build_wine
   trap 'bash "$src/scripts/stop-wine.sh"' EXIT
 fi
@@ -136,6 +185,7 @@ fi
 
 killed=0 total=0 untried=0
 start=$SECONDS
+: >"$logs/verdicts.txt"
 for id in "${ids[@]}"; do
   file=$(mutant check "$id")
   cp "$src/$file" "$work/original"
@@ -144,9 +194,16 @@ for id in "${ids[@]}"; do
   in_dll=1 native=1
   case $file in
     *_posix.*|tools/*) in_dll=0 ;;
-    *_win32.*|resources/*) native=0 ;;
+    *_win32.*|*.rc) native=0 ;;
   esac
-  if [ $native = 1 ]; then
+  if [ $every_test = 1 ]; then
+    mapfile -t kills < <(every_kill "$id")
+    if printf '%s\n' "${kills[@]}" | grep -q '^nothing: '; then
+      verdict="error: $(printf '%s\n' "${kills[@]}" | sed -n 's/^nothing: //p' | head -1)"
+    elif [ ${#kills[@]} -gt 0 ]; then
+      verdict="killed by $(IFS=,; echo "${kills[*]}" | sed 's/,/, /g')"
+    fi
+  elif [ $native = 1 ]; then
     if ! build_native; then
       verdict="error: does not build (see $logs/build.log)"
     elif failed=$(run_native "$logs/$id-native.log"); then
@@ -155,7 +212,7 @@ for id in "${ids[@]}"; do
       verdict="killed by $failed (native)"
     fi
   fi
-  if [ "$verdict" = survived ] && [ $in_dll = 1 ]; then
+  if [ $every_test = 0 ] && [ "$verdict" = survived ] && [ $in_dll = 1 ]; then
     if [ $wine_ok = 0 ]; then
       verdict="not tried: no Wine"
     elif ! build_wine; then
@@ -174,6 +231,20 @@ for id in "${ids[@]}"; do
     "not tried"*) untried=$((untried + 1)) ;;
     *) total=$((total + 1)) ;;
   esac
-  echo "$id: $verdict"
+  echo "$id: $verdict" | tee -a "$logs/verdicts.txt"
 done
 echo "killed $killed of $total$([ $untried = 0 ] || echo " ($untried not tried: no Wine)") in $((SECONDS - start)) s"
+if [ $every_test = 1 ]; then
+  echo "each test and the mutants it kills:"
+  python3 - "$logs/verdicts.txt" <<'EOF'
+import sys
+kills = {}
+for line in open(sys.argv[1], encoding="utf-8"):
+    ident, verdict = line.rstrip("\n").split(": ", 1)
+    if verdict.startswith("killed by "):
+        for test in verdict[len("killed by "):].split(", "):
+            kills.setdefault(test.replace(" (crashed)", ""), []).append(ident)
+for test in sorted(kills, key=lambda t: (t.endswith("(Wine)"), t)):
+    print(f"{test}: {', '.join(kills[test])}")
+EOF
+fi

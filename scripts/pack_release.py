@@ -4,11 +4,32 @@ screenshot, the example cabrillo.ini, the notes on the two programs and SHA256SU
 one folder of a zip whose bytes depend only on its contents and the commit's time."""
 import argparse
 import hashlib
+import html
 import os
+import sys
 import time
 import zipfile
 
-from md_to_html import to_html
+try:
+    import markdown
+except ImportError:  # a Python of its own (pyenv, a venv) does not see Debian's packages
+    sys.path.append('/usr/lib/python3/dist-packages')
+    import markdown
+
+STYLE = ('body{font-family:Segoe UI,Arial,sans-serif;max-width:48em;margin:2em auto;'
+         'padding:0 1em;line-height:1.45}table{border-collapse:collapse}'
+         'td,th{border:1px solid #999;padding:.2em .5em;text-align:left;vertical-align:top}'
+         'code,pre{font-family:Consolas,monospace;background:#f2f2f2}pre{padding:.5em}'
+         'img{max-width:100%}')
+
+
+def to_html(text, lang):
+    """A standalone page that declares UTF-8, so any browser on Windows shows it right."""
+    title = next((l.lstrip('#').strip() for l in text.splitlines() if l.startswith('# ')), '')
+    body = markdown.markdown(text, extensions=['tables', 'fenced_code'])
+    return (f'<!DOCTYPE html>\n<html lang="{lang}">\n<head>\n<meta charset="utf-8">\n'
+            f'<title>{html.escape(title, quote=False)}</title>\n<style>{STYLE}</style>\n</head>\n'
+            f'<body>\n{body}\n</body>\n</html>\n')
 
 
 def contents(src, bin_dir):

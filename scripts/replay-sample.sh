@@ -9,13 +9,14 @@ log="${1:-$root/examples/sample.adi}"
 shift $(( $# > 0 ? 1 : 0 ))
 
 bash "$root/scripts/install-deps.sh"
-read -r build toolchain < <(bash "$root/scripts/wine-arch.sh")
+read -r build _ < <(bash "$root/scripts/wine-arch.sh")
 if [ "$build" != win32 ]; then
   echo "replay-sample.sh: this machine cannot run 32-bit programs: replaying through the x64 build" >&2
 fi
-cmake -S "$root" -B "$root/build/$build" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/$toolchain.cmake" \
-  -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$root/build/$build" -j2 --target KOVRA kovra-replay >/dev/null
+cd "$root"
+cmake --preset "$build" >/dev/null
+cmake --build --preset "$build" --target KOVRA kovra-replay >/dev/null
+cd - >/dev/null
 
 trap 'bash "$root/scripts/stop-wine.sh"' EXIT
 "$root/tests/host/wine-run.sh" "$root/build/$build/bin/kovra-replay.exe" --report --confirm "$@" "$log"

@@ -19,6 +19,12 @@ std::optional<OptionError> ParseCheckOptions(const std::vector<std::string>& arg
       const auto language = i + 1 < args.size() ? ParseLanguage(args[++i]) : std::nullopt;
       if (!language) fail(Text::BadLanguage);
       options.language = language;
+    } else if (arg == "--out") {
+      if (i + 1 < args.size() && !args[i + 1].empty()) {
+        options.out = args[++i];
+      } else {
+        fail(Text::NoOutFolder);
+      }
     } else if (arg == "--help" || arg == "-h") {
       options.help = true;
     } else if (arg == "--version") {
@@ -31,7 +37,6 @@ std::optional<OptionError> ParseCheckOptions(const std::vector<std::string>& arg
   }
   if (options.help || options.version) return error;
   if (options.logs.empty()) fail(Text::NoLogGiven);
-  if (options.logs.size() > 1) fail(Text::OneLogOnly);
   return error;
 }
 

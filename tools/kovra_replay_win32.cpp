@@ -6,6 +6,7 @@
 #include <thread>
 
 #include "plugin_calls/plugin_loader_win32.h"
+#include "plugin_calls/window_driver_win32.h"
 #include "tools/language.h"
 #include "tools/replay_main.h"
 
@@ -20,31 +21,6 @@ std::string BesideProgram(const char* name) {
   const std::size_t slash = dir.find_last_of("\\/");
   dir.resize(slash == std::string::npos ? 0 : slash + 1);
   return dir + name;
-}
-
-std::string WindowCaption(HWND window) {
-  char caption[16] = {};
-  GetWindowTextA(window, caption, sizeof caption);
-  return caption;
-}
-
-std::string ItemText(HWND dialog, int id) {
-  const HWND item = GetDlgItem(dialog, id);
-  std::string text(size_t(GetWindowTextLengthA(item)) + 1, '\0');
-  text.resize(size_t(GetWindowTextA(item, &text[0], int(text.size()))));
-  return text;
-}
-
-// The settings form and the "Output" box: dialog-class windows that the
-// replaying thread shows once they are visible (then their lists are filled).
-BOOL CALLBACK MatchModal(HWND window, LPARAM found) {
-  char cls[16] = {};
-  GetClassNameA(window, cls, sizeof cls);
-  const std::string title = WindowCaption(window);
-  if (std::string(cls) != "#32770" || !IsWindowVisible(window)) return TRUE;
-  if (title != "Velmora" && title != "Output") return TRUE;
-  *reinterpret_cast<HWND*>(found) = window;
-  return FALSE;
 }
 
 class DllPlugin : public kovra::replay::PluginSource {
@@ -68,20 +44,18 @@ class DllPlugin : public kovra::replay::PluginSource {
   std::string OutputBoxText() const override { return outputBox_; }
 
  private:
-  // Reads each box as it shows and, with --confirm, plays the operator who
-  // presses OK, as often as the plug-in asks.
+  // Reads each of its windows, the settings form and the "Output" box, as it
+  // shows and, with --confirm, plays the operator who presses OK, as often as
+  // the plug-in asks.
   void Watch(DWORD replayThread, bool confirm) {
     HWND seen = nullptr;
     while (!stop_) {
-      HWND window = nullptr;
-      EnumThreadWindows(replayThread, MatchModal, reinterpret_cast<LPARAM>(&window));
-      if (window && window != seen) {
+      for (const std::string caption : {"Velmora", "Output"}) {
+        const HWND window = kovra::host::FindModal(replayThread, caption.c_str());
+        if (!window || window == seen) continue;
         seen = window;
-        if (WindowCaption(window) == "Output") outputBox_ = ItemText(window, 0xFFFF);
-        if (confirm) {
-          PostMessageA(window, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
-                       reinterpret_cast<LPARAM>(GetDlgItem(window, IDOK)));
-        }
+        if (caption == "Output") outputBox_ = kovra::host::ItemText(window, 0xFFFF);
+        if (confirm) kovra::host::PressButton(window, IDOK);
       }
       Sleep(20);
     }

@@ -2,25 +2,10 @@
 
 #include <cstdio>
 
-#include "engine/exports.h"
+#include "dll/exports.h"
 #include "tools/replay_root.h"
 
 namespace kovra::replay {
-
-host::PluginCalls NativePluginCalls() {
-  host::PluginCalls calls;
-  calls.setupSet = &SetupSet0;
-  calls.getNumberOfSets = &GetNumberOfSets;
-  calls.getSetName = &GetSetName;
-  calls.resetStats = &ResetStats0;
-  calls.addData = &AddData0;
-  calls.removeData = &RemoveData0;
-  calls.checkCall = &CheckCall0;
-  calls.isValidExchg = &IsValidExchg0;
-  calls.getExchgCount = &GetExchgCount0;
-  calls.getResult = &GetResult0;
-  return calls;
-}
 
 bool LinkedPlugin::Open(const ReplayOptions& options, host::PluginCalls& calls,
                         std::string& error) {
@@ -34,7 +19,7 @@ bool LinkedPlugin::Open(const ReplayOptions& options, host::PluginCalls& calls,
   WatchMessageBoxes([this](const MessageBoxRequest& box) {
     if (box.caption && std::string(box.caption) == "Output") outputBox_ = box.text;
   });
-  calls = NativePluginCalls();
+  calls = LinkedExports();
   return true;
 }
 

@@ -8,9 +8,6 @@
 
 namespace kovra::replay {
 
-// The plug-in's exports as linked into the native replay.
-host::PluginCalls NativePluginCalls();
-
 // The linked plug-in as the simulator's source: its settings form is asked for
 // on the terminal (or, with --confirm, accepted as shown), its messages watched.
 class LinkedPlugin : public PluginSource {
@@ -21,7 +18,7 @@ class LinkedPlugin : public PluginSource {
 
  private:
   std::string outputBox_;
-  FixedAnswerForm confirmAll_{1};
+  FixedAnswerForm confirmAll_{kFormOk};
   TerminalSettingsForm terminal_{stdin, stderr, stderr};
 };
 

@@ -73,7 +73,7 @@ ReplayResult RunReplay(const ReplayPlan& plan, const host::PluginCalls& calls, b
   for (const QsoContact& contact : plan.contacts) calls.AddData(contact.Args());
   if (report) result.cabrilloName = CabrilloLogName(plan.callsign);
   const auto before = Stamp(result.cabrilloName);
-  const char* text = calls.getResult(&result.score);
+  const char* text = calls.GetResult0(&result.score);
   result.resultText = text ? text : "";
   if (report) {
     const auto after = Stamp(result.cabrilloName);

@@ -16,11 +16,8 @@ class NoRunningHost final : public HostConnection {
 
 class ChosenForm final : public SettingsFormRunner {
  public:
-  int Run(SettingsForm& form) override { return answer ? answer->Run(form) : kCancel; }
+  int Run(SettingsForm& form) override { return answer ? answer->Run(form) : kFormCancel; }
   SettingsFormRunner* answer = nullptr;
-
- private:
-  static constexpr int kCancel = 2;
 };
 
 class WatchedPlatform final : public PosixPlatform {

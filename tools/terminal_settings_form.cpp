@@ -7,39 +7,9 @@
 
 #include "platform/ascii_text.h"
 #include "platform/cp1251_utf8.h"
-#include "resources/settings_form_texts.h"
 
 namespace kovra::replay {
 namespace {
-
-enum class Kind { Line, Lines, Combo };
-
-struct Box {
-  const char* label;
-  std::string SettingsForm::*text;
-  Kind kind;
-  int id;  // the dialog's box, whose combo list it shares
-};
-
-// The boxes top to bottom as the Windows form lays them out, with its labels.
-const Box kBoxes[] = {
-    {KOVRA_LABEL_CONTEST, &SettingsForm::contest, Kind::Line, IDC_CONTEST},
-    {KOVRA_LABEL_CALLSIGN, &SettingsForm::callsign, Kind::Line, IDC_CALLSIGN},
-    {KOVRA_LABEL_CLAIMED, &SettingsForm::claimed, Kind::Line, IDC_CLAIMED},
-    {KOVRA_LABEL_CATEGORY_OPERATOR, &SettingsForm::categoryOperator, Kind::Combo,
-     IDC_CATEGORY_OPERATOR},
-    {KOVRA_LABEL_CATEGORY_BAND, &SettingsForm::categoryBand, Kind::Combo, IDC_CATEGORY_BAND},
-    {KOVRA_LABEL_CATEGORY_POWER, &SettingsForm::categoryPower, Kind::Combo, IDC_CATEGORY_POWER},
-    {KOVRA_LABEL_CATEGORY_OVERLAY, &SettingsForm::categoryOverlay, Kind::Combo,
-     IDC_CATEGORY_OVERLAY},
-    {KOVRA_LABEL_LOCATION, &SettingsForm::location, Kind::Line, IDC_LOCATION},
-    {KOVRA_LABEL_NAME, &SettingsForm::name, Kind::Line, IDC_NAME},
-    {KOVRA_LABEL_ADDRESS, &SettingsForm::address, Kind::Lines, IDC_ADDRESS},
-    {KOVRA_LABEL_OPERATORS, &SettingsForm::operators, Kind::Line, IDC_OPERATORS},
-    {KOVRA_LABEL_CLUB, &SettingsForm::club, Kind::Line, IDC_CLUB},
-    {KOVRA_LABEL_SOAPBOX, &SettingsForm::soapbox, Kind::Lines, IDC_SOAPBOX},
-    {KOVRA_LABEL_EMAIL, &SettingsForm::email, Kind::Line, IDC_EMAIL},
-};
 
 struct ComboItem {
   int id;
@@ -49,7 +19,7 @@ struct ComboItem {
 const ComboItem kComboItems[] = {KOVRA_COMBO_ITEMS(KOVRA_TERMINAL_COMBO_ITEM)};
 #undef KOVRA_TERMINAL_COMBO_ITEM
 
-std::vector<std::string_view> Items(const Box& box) {
+std::vector<std::string_view> Items(const SettingsBox& box) {
   std::vector<std::string_view> items;
   for (const ComboItem& item : kComboItems) {
     if (item.id == box.id) items.emplace_back(item.text);
@@ -59,7 +29,7 @@ std::vector<std::string_view> Items(const Box& box) {
 
 // A combo box given a text shows the first item that begins with it, in any
 // letter case, and otherwise the text itself.
-std::string ComboText(const Box& box, const std::string& text) {
+std::string ComboText(const SettingsBox& box, const std::string& text) {
   if (text.empty()) return text;
   for (const std::string_view item : Items(box)) {
     if (Upper(item.substr(0, text.size())) == Upper(text)) return std::string(item);
@@ -67,7 +37,7 @@ std::string ComboText(const Box& box, const std::string& text) {
   return text;
 }
 
-std::string ItemList(const Box& box) {
+std::string ItemList(const SettingsBox& box) {
   std::string list;
   for (const std::string_view item : Items(box)) {
     list += (list.empty() ? "" : " | ") + (item.empty() ? "(empty)" : std::string(item));
@@ -88,25 +58,25 @@ int TerminalSettingsForm::Run(SettingsForm& form) {
   if (!isatty(fileno(in_))) {
     std::fputs("kovra-replay: no terminal to ask on: the settings form is cancelled "
                "(--confirm presses OK on it as shown)\n", err_);
-    return kCancel;
+    return kFormCancel;
   }
   std::fputs("Velmora: the station settings form. Enter keeps a value, \"-\" empties it.\n",
              out_);
   SettingsForm answers = form;
-  for (const Box& box : kBoxes) {
+  for (const SettingsBox& box : kSettingsBoxes) {
     std::string& value = answers.*box.text;
-    if (box.kind == Kind::Combo) {
+    if (box.kind == BoxKind::kCombo) {
       value = ComboText(box, value);
       std::fprintf(out_, "  (list: %s)\n", ItemList(box).c_str());
     }
-    const bool answered = box.kind == Kind::Lines ? AskLines(box.label, value)
+    const bool answered = box.kind == BoxKind::kMultiLine ? AskLines(box.label, value)
                                                   : AskLine(box.label, value);
-    if (!answered) return kCancel;
+    if (!answered) return kFormCancel;
   }
   bool ok = false;
-  if (!AskOk(ok) || !ok) return kCancel;
+  if (!AskOk(ok) || !ok) return kFormCancel;
   form = answers;
-  return kOk;
+  return kFormOk;
 }
 
 bool TerminalSettingsForm::ReadLine(std::string& line) {

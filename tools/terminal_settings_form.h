@@ -12,9 +12,6 @@ namespace kovra::replay {
 // 1251 in the form.
 class TerminalSettingsForm final : public SettingsFormRunner {
  public:
-  static constexpr int kOk = 1;
-  static constexpr int kCancel = 2;
-
   // Answers come from `in`, questions go to `out`, and why a form was
   // cancelled without asking goes to `err`.
   TerminalSettingsForm(std::FILE* in, std::FILE* out, std::FILE* err)

@@ -120,7 +120,8 @@ def check_log(args, data):
     return status, json.loads(out)['logs'][0]
 
 
-def main():
+def program_args():
+    """--program, --emulator (Wine, for the .exe) and --workdir, made absolute."""
     parser = argparse.ArgumentParser()
     parser.add_argument('--program', required=True)
     parser.add_argument('--emulator')
@@ -130,6 +131,11 @@ def main():
     if args.emulator:
         args.emulator = os.path.abspath(args.emulator)
     os.makedirs(args.workdir, exist_ok=True)
+    return args
+
+
+def main():
+    args = program_args()
     failures = []
 
     def check(name, what, got, wanted):
@@ -155,7 +161,7 @@ def main():
 
     for name, arguments, in_stderr in [('missing file', ['nothing-here.cbr'], b'nothing-here.cbr'),
                                        ('unknown option', ['--jsn', 'log.cbr'], b'--jsn'),
-                                       ('two logs', ['log.cbr', 'log.cbr'], b'one log')]:
+                                       ('--out without a folder', ['log.cbr', '--out'], b'--out')]:
         status, _, err = run(args, ['--lang', 'en', *arguments])
         check(name, 'exit status', status, 2)
         if in_stderr not in err:

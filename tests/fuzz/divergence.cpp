@@ -30,22 +30,12 @@ void CompareContact(Comparer& c, const Contact& e, const model::ModelContact& m)
   c.Number("time value bits", Bits(e.time.value), Bits(m.time.value));
 }
 
+// Each box's text, in the record or in the form.
+#define KOVRA_COMPARE_BOX(name, ...) c.Text(#name, e.name, m.name);
+
 void CompareSettings(Comparer& c, const StationSettings& e, const model::ModelSettings& m) {
   c.At("settings");
-  c.Text("callsign", e.callsign, m.callsign);
-  c.Text("name", e.name, m.name);
-  c.Text("address", e.address, m.address);
-  c.Text("claimed", e.claimed, m.claimed);
-  c.Text("contest", e.contest, m.contest);
-  c.Text("email", e.email, m.email);
-  c.Text("club", e.club, m.club);
-  c.Text("soapbox", e.soapbox, m.soapbox);
-  c.Text("operators", e.operators, m.operators);
-  c.Text("categoryOperator", e.categoryOperator, m.categoryOperator);
-  c.Text("categoryBand", e.categoryBand, m.categoryBand);
-  c.Text("categoryPower", e.categoryPower, m.categoryPower);
-  c.Text("categoryOverlay", e.categoryOverlay, m.categoryOverlay);
-  c.Text("location", e.location, m.location);
+  KOVRA_SETTINGS_BOXES(KOVRA_COMPARE_BOX)
   c.Text("logBaseName", e.logBaseName, m.logBaseName);
   std::string modelLines;
   for (const std::string& line : m.qsoLines) modelLines += line;
@@ -53,21 +43,10 @@ void CompareSettings(Comparer& c, const StationSettings& e, const model::ModelSe
 }
 
 void CompareForm(Comparer& c, const SettingsForm& e, const SettingsForm& m) {
-  c.Text("callsign", e.callsign, m.callsign);
-  c.Text("contest", e.contest, m.contest);
-  c.Text("claimed", e.claimed, m.claimed);
-  c.Text("name", e.name, m.name);
-  c.Text("operators", e.operators, m.operators);
-  c.Text("club", e.club, m.club);
-  c.Text("email", e.email, m.email);
-  c.Text("address", e.address, m.address);
-  c.Text("soapbox", e.soapbox, m.soapbox);
-  c.Text("categoryOperator", e.categoryOperator, m.categoryOperator);
-  c.Text("categoryBand", e.categoryBand, m.categoryBand);
-  c.Text("categoryPower", e.categoryPower, m.categoryPower);
-  c.Text("categoryOverlay", e.categoryOverlay, m.categoryOverlay);
-  c.Text("location", e.location, m.location);
+  KOVRA_SETTINGS_BOXES(KOVRA_COMPARE_BOX)
 }
+
+#undef KOVRA_COMPARE_BOX
 
 void CompareMessage(Comparer& c, const MessageBoxRequest& e, const MessageBoxRequest& m) {
   c.Text("text", e.text, m.text);

@@ -30,15 +30,7 @@ double OddDate(ByteReader& r) {
                          -657435.0, -657434.5, 2958465.999999, 2958466.0, -0.5, 0.999999999});
 }
 
-std::string SettingsForm::*const kBoxes[] = {
-    &SettingsForm::callsign,        &SettingsForm::contest,
-    &SettingsForm::claimed,         &SettingsForm::name,
-    &SettingsForm::operators,       &SettingsForm::club,
-    &SettingsForm::email,           &SettingsForm::address,
-    &SettingsForm::soapbox,         &SettingsForm::categoryOperator,
-    &SettingsForm::categoryBand,    &SettingsForm::categoryPower,
-    &SettingsForm::categoryOverlay, &SettingsForm::location};
-constexpr int kBoxCount = sizeof kBoxes / sizeof kBoxes[0];
+constexpr int kBoxCount = sizeof kSettingsBoxes / sizeof kSettingsBoxes[0];
 
 }  // namespace
 
@@ -88,6 +80,14 @@ std::string DrawCallsign(ByteReader& r) {
 }
 
 int DrawReportFlag(ByteReader& r) { return r.Pick({0, 1, 0, -1, 2, INT_MIN}); }
+
+const char* DrawSettingsKey(ByteReader& r) {
+  std::vector<const char*> keys;
+  for (const SettingsBox& box : kSettingsBoxes) {
+    if (box.key) keys.push_back(box.key);
+  }
+  return keys[r.Below(static_cast<int>(keys.size()))];
+}
 
 std::string DrawFieldText(ByteReader& r) {
   std::string text;
@@ -154,7 +154,7 @@ FormScript DrawFormScript(ByteReader& r) {
 }
 
 int Play(const FormScript& script, SettingsForm& form) {
-  for (const auto& [box, text] : script.edits) form.*kBoxes[box] = text;
+  for (const auto& [box, text] : script.edits) form.*kSettingsBoxes[box].text = text;
   return script.endCode;
 }
 

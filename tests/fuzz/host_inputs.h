@@ -25,6 +25,8 @@ std::string DrawExchangeSent(ByteReader& r);
 std::string DrawExchangeReceived(ByteReader& r);
 std::string DrawCallsign(ByteReader& r);
 int DrawReportFlag(ByteReader& r);
+// One of the settings file's keys.
+const char* DrawSettingsKey(ByteReader& r);
 // A text an operator might type or a settings file might hold: line breaks and markers.
 std::string DrawFieldText(ByteReader& r);
 

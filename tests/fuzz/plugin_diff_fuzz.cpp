@@ -151,8 +151,7 @@ void Result(ByteReader& r, Sides& s) {
 void ChangeSurroundings(ByteReader& r, Sides& s) {
   switch (r.Below(7)) {
     case 0: {
-      const char* key = r.Pick<const char*>({"Operators", "Name", "Address", "Claimed", "Email",
-                                             "Club", "SoapBox", "Category", "Contest"});
+      const char* key = DrawSettingsKey(r);
       const std::string value = DrawFieldText(r);
       s.compare.Call([&] {
         return std::string(std::string("settings file: ") + key + "=\"" + Escaped(value) + "\"");

@@ -2,9 +2,9 @@
 // an earlier log stays whole, and no temporary file is left behind.
 #include <set>
 
-#include "resources/resource.h"
+#include "output/settings_form_boxes.h"
+#include "plugin_calls/window_driver_win32.h"
 #include "tests/host/reporting_host_win32.h"
-#include "tests/host/window_driver_win32.h"
 
 namespace kovra::host {
 namespace {

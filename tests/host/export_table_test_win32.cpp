@@ -4,6 +4,7 @@
 #include <cctype>
 #include <map>
 #include <set>
+#include <utility>
 #include <vector>
 
 #include "kovra_version.h"
@@ -33,14 +34,21 @@ TEST_F(ExportTable, TwentyNamesWithOrdinalsOneToTwenty) {
   ASSERT_EQ(exports->NumberOfNames, 20u);
   ASSERT_EQ(exports->NumberOfFunctions, 20u);
   // Decorated names take ordinals 1 to 10, the plain ones 11 to 20, each set by name.
-  std::map<std::string, DWORD> expected;
-  std::vector<std::string> plain;
-  for (std::size_t k = 0; k < 10; ++k) {
-    expected[kExportNames[k].decorated] = DWORD(k + 1);
-    plain.push_back(kExportNames[k].plain);
+#define KOVRA_NAME_PAIR(name, Fn, decorated, ...) {decorated, #name},
+  const std::pair<std::string, std::string> pairs[] = {KOVRA_EXPORT_LIST(KOVRA_NAME_PAIR)};
+#undef KOVRA_NAME_PAIR
+  std::vector<std::string> decorated, plain;
+  for (const auto& pair : pairs) {
+    decorated.push_back(pair.first);
+    plain.push_back(pair.second);
   }
+  std::sort(decorated.begin(), decorated.end());
   std::sort(plain.begin(), plain.end());
-  for (std::size_t k = 0; k < 10; ++k) expected[plain[k]] = DWORD(k + 11);
+  std::map<std::string, DWORD> expected;
+  for (std::size_t k = 0; k < 10; ++k) {
+    expected[decorated[k]] = DWORD(k + 1);
+    expected[plain[k]] = DWORD(k + 11);
+  }
 
   const auto* names = At<DWORD>(module, exports->AddressOfNames);
   const auto* ordinals = At<WORD>(module, exports->AddressOfNameOrdinals);
@@ -49,8 +57,10 @@ TEST_F(ExportTable, TwentyNamesWithOrdinalsOneToTwenty) {
     actual[At<char>(module, names[i])] = exports->Base + ordinals[i];
   }
   EXPECT_EQ(actual, expected);
-  for (const ExportNames& n : kExportNames) {
-    EXPECT_EQ(GetProcAddress(module, n.decorated), GetProcAddress(module, n.plain)) << n.plain;
+  for (const auto& [decoratedName, plainName] : pairs) {
+    EXPECT_EQ(GetProcAddress(module, decoratedName.c_str()),
+              GetProcAddress(module, plainName.c_str()))
+        << plainName;
   }
 }
 

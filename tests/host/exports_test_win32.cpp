@@ -1,6 +1,6 @@
 // Every export called through the real DLL with the host's argument layouts.
+#include "plugin_calls/window_driver_win32.h"
 #include "tests/host/reporting_host_win32.h"
-#include "tests/host/window_driver_win32.h"
 
 #include <oleauto.h>
 #include <tlhelp32.h>
@@ -9,6 +9,24 @@ namespace kovra::host {
 namespace {
 
 using Exports = ReportingHost;
+
+// A visible top-level window of the calling thread, active as the host's main
+// window is while the operator works in it.
+class ActiveWindow {
+ public:
+  ActiveWindow()
+      : window_(CreateWindowExA(0, "STATIC", "Zelk", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300,
+                                200, nullptr, nullptr, nullptr, nullptr)) {
+    SetActiveWindow(window_);
+  }
+  ~ActiveWindow() { DestroyWindow(window_); }
+  ActiveWindow(const ActiveWindow&) = delete;
+  ActiveWindow& operator=(const ActiveWindow&) = delete;
+  HWND handle() const { return window_; }
+
+ private:
+  HWND window_;
+};
 
 ContactArgs Contact(Text call, Text band, const OleDate& time, Text prefix = "DL",
                     Text exchgRcvd = "001") {
@@ -27,7 +45,7 @@ ContactArgs Contact(Text call, Text band, const OleDate& time, Text prefix = "DL
 
 std::string Result(const PluginCalls& dll, int* score = nullptr) {
   int ignored = 0;
-  return dll.getResult(score ? score : &ignored);
+  return dll.GetResult0(score ? score : &ignored);
 }
 
 // Whether a process of this program file runs.
@@ -56,17 +74,17 @@ std::string DefaultCaption() {
 }
 
 TEST_F(Exports, FixedAnswers) {
-  EXPECT_EQ(dll().getNumberOfSets(), 1);
-  EXPECT_EQ(dll().getNumberOfSets(), 1);
-  EXPECT_STREQ(dll().getSetName(0), "velmora");
+  EXPECT_EQ(dll().GetNumberOfSets(), 1);
+  EXPECT_EQ(dll().GetNumberOfSets(), 1);
+  EXPECT_STREQ(dll().GetSetName(0), "velmora");
   for (int index : {1, 2, -1}) {
-    ASSERT_NE(dll().getSetName(index), nullptr);
-    EXPECT_STREQ(dll().getSetName(index), "");
+    ASSERT_NE(dll().GetSetName(index), nullptr);
+    EXPECT_STREQ(dll().GetSetName(index), "");
   }
-  EXPECT_EQ(dll().getExchgCount(nullptr, nullptr, nullptr), 1);
-  EXPECT_EQ(dll().isValidExchg("0599", nullptr, nullptr, nullptr, 0, 0, 0), 1);
-  EXPECT_EQ(dll().isValidExchg("599", nullptr, nullptr, nullptr, 0, 0, 0), 0);
-  EXPECT_EQ(dll().isValidExchg(nullptr, nullptr, nullptr, nullptr, 0, 0, 0), 0);
+  EXPECT_EQ(dll().GetExchgCount0(nullptr, nullptr, nullptr), 1);
+  EXPECT_EQ(dll().IsValidExchg0("0599", nullptr, nullptr, nullptr, 0, 0, 0), 1);
+  EXPECT_EQ(dll().IsValidExchg0("599", nullptr, nullptr, nullptr, 0, 0, 0), 0);
+  EXPECT_EQ(dll().IsValidExchg0(nullptr, nullptr, nullptr, nullptr, 0, 0, 0), 0);
 }
 
 TEST_F(Exports, SetupShowsItsBoxEveryCallAndChangesNothing) {
@@ -87,7 +105,7 @@ TEST_F(Exports, SetupShowsItsBoxEveryCallAndChangesNothing) {
       }
       PressButton(box, IDOK);
     });
-    dll().setupSet();
+    dll().SetupSet0();
     ASSERT_TRUE(op.Operated());
     EXPECT_EQ(text, "No additional setup for this contest");
     EXPECT_EQ(title, caption);
@@ -144,7 +162,7 @@ TEST_F(Exports, ResultCountsBandsAndStoresTheClaimedScore) {
             "40\t 1\t 1\r\nTotal\t 3\t 2\r\n\r\nScore: 2\r\n");
   EXPECT_EQ(score, 2);
   EXPECT_EQ(Slurp(dir() + "Plugins\\KOVRA.ini"), "[Settings]\r\nClaimed=2\r\n");
-  const std::string again = dll().getResult(nullptr);  // a null score is not written
+  const std::string again = dll().GetResult0(nullptr);  // a null score is not written
   EXPECT_EQ(again, Result(dll()));
 }
 
@@ -154,7 +172,7 @@ TEST_F(Exports, CheckCallJudgesAgainstTheUtcClock) {
   dll().AddData(Contact("DL2OLD", "20", UtcNowMinus(65)));
   char message[128] = "untouched";
   char other[16] = "untouched";
-  EXPECT_EQ(dll().checkCall("DL1ABC", 0, 0, "BPSK63", nullptr, nullptr, nullptr, nullptr, nullptr,
+  EXPECT_EQ(dll().CheckCall0("DL1ABC", 0, 0, "BPSK63", nullptr, nullptr, nullptr, nullptr, nullptr,
                             nullptr, nullptr, nullptr, nullptr, "DL", 0, 0, 0, 0.0, 0.0, nullptr,
                             nullptr, nullptr, nullptr, "", "20", nullptr, other, message),
             0);
@@ -172,22 +190,21 @@ TEST_F(Exports, CheckCallJudgesAgainstTheUtcClock) {
 }
 
 TEST_F(Exports, NullPointersAnywhereAreReadAsNothing) {
-  EXPECT_EQ(dll().resetStats(nullptr, 0, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+  EXPECT_EQ(dll().ResetStats0(nullptr, 0, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
                              nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, 0, 0, 0,
                              0.0, 0.0, nullptr, nullptr, nullptr),
             1);
-  ContactArgs none{nullptr, {}, 0, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-                   nullptr};
-  EXPECT_EQ(dll().addData(nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, 0, 0, nullptr,
-                          nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-                          nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, 0, 0, 0, 0.0, 0.0,
-                          nullptr, nullptr, nullptr, nullptr, nullptr),
-            1);
-  EXPECT_EQ(dll().RemoveData(none), 0);
+  for (ContactFn* contact : {dll().AddData0, dll().RemoveData0}) {
+    EXPECT_EQ(contact(nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, 0, 0, nullptr, nullptr,
+                      nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                      nullptr, nullptr, nullptr, nullptr, nullptr, 0, 0, 0, 0.0, 0.0, nullptr,
+                      nullptr, nullptr, nullptr, nullptr),
+              contact == dll().AddData0 ? 1 : 0);
+  }
   EXPECT_EQ(dll().CheckCall(nullptr, nullptr, nullptr, nullptr, nullptr, nullptr), 0);
   // The stored contact has no region: its empty codes meet the empty call and region.
   EXPECT_EQ(dll().CheckCall(nullptr, nullptr, "UA", nullptr, nullptr, nullptr), 1);
-  EXPECT_NE(std::string(dll().getResult(nullptr)).find("\t 0\t 0\r\nTotal\t 1\t 0\r\n"),
+  EXPECT_NE(std::string(dll().GetResult0(nullptr)).find("\t 0\t 0\r\nTotal\t 1\t 0\r\n"),
             std::string::npos);
 }
 

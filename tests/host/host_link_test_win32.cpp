@@ -19,7 +19,7 @@ class HostLink : public PluginHost {
 
   std::string Result() {
     int score = 0;
-    return dll().getResult(&score);
+    return dll().GetResult0(&score);
   }
 
   static std::vector<std::string> Received(const FakeHostObject& host) {
@@ -65,19 +65,6 @@ TEST_F(HostLink, NoRunningHostLeavesTheResultAlone) {
   FakeHostObject host;  // found at a later result
   EXPECT_EQ(Result(), unregistered);
   EXPECT_EQ(Received(host), (Texts{"<MODE:BPSK31>", "<BAUDRATE:63>"}));
-}
-
-TEST_F(HostLink, AFailedFirstCommandIsRetriedFromTheStart) {
-  FakeHostObject host;
-  host.failCall = 0;
-  const ULONG before = host.references();
-  Result();
-  EXPECT_EQ(Received(host), (Texts{"<MODE:BPSK31>"}));
-  Result();
-  EXPECT_EQ(Received(host), (Texts{"<MODE:BPSK31>", "<MODE:BPSK31>", "<BAUDRATE:63>"}));
-  Result();
-  EXPECT_EQ(host.calls.size(), 3u);
-  EXPECT_EQ(host.references(), before);
 }
 
 }  // namespace

@@ -2,9 +2,9 @@
 // every byte value, received exchanges of any short length.
 #include <vector>
 
-#include "resources/resource.h"
+#include "output/settings_form_boxes.h"
+#include "plugin_calls/window_driver_win32.h"
 #include "tests/host/reporting_host_win32.h"
-#include "tests/host/window_driver_win32.h"
 
 namespace kovra::host {
 namespace {
@@ -98,7 +98,7 @@ TEST_F(HostileText, SixtyFourKibInCheckCallGivesTheWholeRefusal) {
 
   EXPECT_EQ(dll().CheckCall("DL2ABC", "BPSK63", Long('P').c_str(), "", "20", nullptr), 1);
   EXPECT_EQ(dll().CheckCall("UA9SIB", "BPSK63", "UA9", Long('R').c_str(), "20", nullptr), 2);
-  EXPECT_EQ(dll().isValidExchg(Long('1').c_str(), nullptr, nullptr, nullptr, 0, 0, 0), 0);
+  EXPECT_EQ(dll().IsValidExchg0(Long('1').c_str(), nullptr, nullptr, nullptr, 0, 0, 0), 0);
 }
 
 TEST_F(HostileText, EveryByteValuePassesThroughUnchanged) {
@@ -129,33 +129,6 @@ TEST_F(HostileText, EveryByteValuePassesThroughUnchanged) {
   c.time = UtcNowMinus(0);
   dll().AddData(c);
   EXPECT_EQ(Refusal(dll(), all, "BPSK63", all), "QSO c " + all + tail);
-}
-
-// Characters the exchange does not have are left out, never read past its end.
-TEST_F(HostileText, ReceivedExchangesOfZeroToTenCharacters) {
-  ResetForReport();
-  const std::string letters = "ABCDEFGHIJ";
-  const char* kept[] = {" ",      "A ",     "AB ",    "ABC ",   "ABC ",  "ABC DE",
-                        "ABC EF", "ABC EF", "ABC EF", "ABC EF", "ABC EF"};
-  std::vector<std::string> calls, exchanges;
-  for (std::size_t length = 0; length <= 10; ++length) {
-    calls.push_back("L" + std::to_string(length));
-    exchanges.push_back(letters.substr(0, length));
-  }
-  for (std::size_t i = 0; i < calls.size(); ++i) {
-    ContactArgs c = SampleContact(calls[i].c_str(), "20", exchanges[i].c_str());
-    c.prefix = "UA";  // home: the region pair is kept as a region code
-    dll().AddData(c);
-  }
-  ResultWithReport();
-  const std::string log = Slurp(kOwnLog);
-  for (std::size_t i = 0; i < calls.size(); ++i) {
-    EXPECT_TRUE(Contains(log, SampleQsoLine(calls[i], kept[i]))) << calls[i];
-  }
-  for (const char* region : {"DE", "EF", ""}) {
-    EXPECT_EQ(dll().CheckCall("UA9SIB", "BPSK63", "UA9", region, "20", nullptr), 1) << region;
-  }
-  EXPECT_EQ(dll().CheckCall("UA9SIB", "BPSK63", "UA9", "FG", "20", nullptr), 2);
 }
 
 }  // namespace

@@ -61,7 +61,7 @@ Figures Round(const PluginCalls& dll) {
   start = std::chrono::steady_clock::now();
   std::string text;
   int score = 0;
-  for (int i = 0; i < kResults; ++i) text = dll.getResult(&score);
+  for (int i = 0; i < kResults; ++i) text = dll.GetResult0(&score);
   f.resultSeconds = SecondsSince(start);
   f.memory = Memory();
 

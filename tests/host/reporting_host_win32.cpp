@@ -1,8 +1,26 @@
 #include "tests/host/reporting_host_win32.h"
 
-#include "tests/host/window_driver_win32.h"
+#include "plugin_calls/window_driver_win32.h"
 
 namespace kovra::host {
+namespace {
+
+// The icon a message box shows, or null.
+HICON BoxIcon(HWND box) {
+  for (HWND item = GetWindow(box, GW_CHILD); item; item = GetWindow(item, GW_HWNDNEXT)) {
+    char cls[16] = {};
+    GetClassNameA(item, cls, sizeof cls);
+    const LONG style = GetWindowLongA(item, GWL_STYLE);
+    if (lstrcmpiA(cls, "Static") == 0 && (style & SS_TYPEMASK) == SS_ICON && IsWindowVisible(item)) {
+      DWORD_PTR icon = 0;
+      SendMessageTimeoutA(item, STM_GETICON, 0, 0, SMTO_NORMAL, 5000, &icon);
+      return reinterpret_cast<HICON>(icon);
+    }
+  }
+  return nullptr;
+}
+
+}  // namespace
 
 void ReportingHost::ConfirmForm(HWND form) { PressButton(form, IDOK); }
 
@@ -20,7 +38,7 @@ Report ReportingHost::ResultWithReport(int* score) {
     report.icon = BoxIcon(box);
     PressButton(box, IDOK);
   });
-  report.text = dll().getResult(score);
+  report.text = dll().GetResult0(score);
   EXPECT_TRUE(op.Operated()) << "no Output box showed";
   if (score) report.score = *score;
   return report;

@@ -1,8 +1,8 @@
 // The settings file when it cannot be kept: the result and the log go on, the
 // form still opens with what can be read.
-#include "resources/resource.h"
+#include "output/settings_form_boxes.h"
 #include "tests/host/reporting_host_win32.h"
-#include "tests/host/window_driver_win32.h"
+#include "plugin_calls/window_driver_win32.h"
 
 namespace kovra::host {
 namespace {
@@ -15,7 +15,7 @@ class SettingsFileFaults : public ReportingHost {
   void ExpectResultAndLog(const std::function<void(HWND)>& operate, const std::string& header) {
     dll().AddData(SampleContact("DL1ABC"));
     int score = 0;
-    EXPECT_TRUE(Contains(std::string(dll().getResult(&score)), "\r\nScore: 1\r\n"));
+    EXPECT_TRUE(Contains(std::string(dll().GetResult0(&score)), "\r\nScore: 1\r\n"));
     EXPECT_EQ(score, 1);
     ResetForReport(kOwnCall, operate);
     dll().AddData(SampleContact("DL1ABC"));

@@ -5,13 +5,12 @@
 #include <map>
 #include <sstream>
 #include <string>
-#include <utility>
 #include <vector>
 
-#include "resources/resource.h"
+#include "output/settings_form.h"
+#include "plugin_calls/window_driver_win32.h"
 #include "tests/host/plugin_host_win32.h"
 #include "tests/host/reporting_host_win32.h"
-#include "tests/host/window_driver_win32.h"
 
 namespace kovra::host {
 namespace {
@@ -195,34 +194,17 @@ std::map<std::string, std::string> SharedAnswers(const std::string& file) {
   return answers;
 }
 
-const std::pair<const char*, int> kBoxes[] = {
-    {"CONTEST", IDC_CONTEST},
-    {"CALLSIGN", IDC_CALLSIGN},
-    {"CLAIMED", IDC_CLAIMED},
-    {"CATEGORY-OPERATOR", IDC_CATEGORY_OPERATOR},
-    {"CATEGORY-BAND", IDC_CATEGORY_BAND},
-    {"CATEGORY-POWER", IDC_CATEGORY_POWER},
-    {"CATEGORY-OVERLAY", IDC_CATEGORY_OVERLAY},
-    {"LOCATION", IDC_LOCATION},
-    {"NAME", IDC_NAME},
-    {"ADDRESS", IDC_ADDRESS},
-    {"OPERATORS", IDC_OPERATORS},
-    {"CLUB", IDC_CLUB},
-    {"SOAPBOX", IDC_SOAPBOX},
-    {"E-MAIL", IDC_EMAIL},
-};
-
 class SharedFormAnswers : public ReportingHost {};
 
 // The native terminal form is held to the same files: both forms leave the same bytes.
 TEST_F(SharedFormAnswers, GiveTheSettingsFileAndHeaderTheTerminalFormIsComparedWith) {
   const std::string shared = ProgramDir() + "terminal_form\\";
   const auto answers = SharedAnswers(Slurp(shared + "answers.txt"));
-  ASSERT_EQ(answers.size(), std::size(kBoxes));
+  ASSERT_EQ(answers.size(), std::size(kSettingsBoxes));
   ResetForReport(kOwnCall, [&answers](HWND form) {
-    for (const auto& [label, id] : kBoxes) {
-      const std::string& value = answers.at(label);  // empty: keep what the box shows
-      if (!value.empty()) SetDlgItemTextA(form, id, value.c_str());
+    for (const SettingsBox& box : kSettingsBoxes) {
+      const std::string& value = answers.at(box.label);  // empty: keep what the box shows
+      if (!value.empty()) SetDlgItemTextA(form, box.id, value.c_str());
     }
     PressButton(form, IDOK);
   });

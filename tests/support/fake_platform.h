@@ -40,7 +40,7 @@ class FakeHost : public HostConnection {
 // Records every form it is shown and answers as scripted (Cancel by default).
 class FakeForm : public SettingsFormRunner {
  public:
-  std::function<int(SettingsForm&)> answer = [](SettingsForm&) { return 2; };
+  std::function<int(SettingsForm&)> answer = [](SettingsForm&) { return kFormCancel; };
   std::vector<SettingsForm> shown;
 
   int Run(SettingsForm& f) override {

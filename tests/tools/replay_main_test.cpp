@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <vector>
 
+#include "dll/exports.h"
 #include "kovra_version.h"
 #include "tests/tools/scratch_dir.h"
 #include "tools/native_calls.h"
@@ -17,7 +18,7 @@ class FakeSource : public PluginSource {
   bool Open(const ReplayOptions& options, host::PluginCalls& calls, std::string& error) override {
     opened = options;
     if (!works) return error = "cannot load x.dll", false;
-    calls = NativePluginCalls();
+    calls = LinkedExports();
     return true;
   }
   void Close() override { closed = true; }

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "dll/exports.h"
 #include "tests/tools/scratch_dir.h"
 #include "tools/native_calls.h"
 #include "tools/replay_summary.h"
@@ -62,7 +63,7 @@ TEST_F(ReplayTest, BadLogsAreRefusedNamingFileAndRecord) {
 
 TEST_F(ReplayTest, RunResetsAddsEveryContactInOrderAndAsksTheResult) {
   ASSERT_EQ(Plan(kLog), "");
-  const ReplayResult quiet = RunReplay(plan, NativePluginCalls(), false);
+  const ReplayResult quiet = RunReplay(plan, LinkedExports(), false);
   EXPECT_EQ(quiet.resultText,
             "VELMORA 05.12.2026 \r\n     Contestant: RA3VLM\r\nBand\tQSOs\tPoints\r\n"
             "80\t 2\t 2\r\n40\t 0\t 0\r\nTotal\t 3\t 2\r\n\r\nScore: 2\r\n");
@@ -71,7 +72,7 @@ TEST_F(ReplayTest, RunResetsAddsEveryContactInOrderAndAsksTheResult) {
   EXPECT_EQ(quiet.cabrilloName, "");
   EXPECT_FALSE(std::filesystem::exists("RA3VLM.cbr"));
 
-  const ReplayResult report = RunReplay(plan, NativePluginCalls(), true);
+  const ReplayResult report = RunReplay(plan, LinkedExports(), true);
   EXPECT_EQ(report.score, -1);
   EXPECT_EQ(report.cabrilloName, "RA3VLM.cbr");
   EXPECT_EQ(report.cabrillo, LogOnDisk::Written);
@@ -87,7 +88,7 @@ TEST_F(ReplayTest, RunResetsAddsEveryContactInOrderAndAsksTheResult) {
 TEST_F(ReplayTest, AFileNamedPluginsIsReportedNotFatal) {
   ASSERT_EQ(Plan(kLog), "");
   Write("Plugins", "not a folder");
-  const ReplayResult result = RunReplay(plan, NativePluginCalls(), false);
+  const ReplayResult result = RunReplay(plan, LinkedExports(), false);
   EXPECT_FALSE(result.pluginsFolder);
   EXPECT_EQ(result.score, 2);
   EXPECT_NE(FormatReplay(plan, result, Language::English).find("No Plugins folder"),

@@ -2,8 +2,11 @@
 
 #include <unistd.h>
 
+#include <cfloat>
+#include <cmath>
 #include <cstdio>
 #include <filesystem>
+#include <limits>
 
 #include "platform/file_io.h"
 #include "platform/platform_posix.h"
@@ -95,26 +98,61 @@ TEST(CabrilloLineTest, ShorterFieldsAreFilledAndWiderOnesPushTheLineRight) {
             "QSO:   144 CW 2026-12-08 1405 UA3ABC/MM/LONG 57  001    R1A           55  1\r\n");
 }
 
-TEST(CabrilloLineTest, DateTimeFieldAndModeCode) {
-  const std::pair<OleDate, const char*> times[] = {
+TEST(CabrilloLineTest, ModeCode) {
+  const std::pair<const char*, const char*> modes[] = {
+      {"CW", "CW"}, {"SSB", "PH"}, {"cw", "PM"}, {"", "PM"}, {"BPSK63", "PM"},
+      {"USB", "PM"}, {"LSB", "PM"}};
+  for (const auto& [mode, code] : modes) EXPECT_EQ(CabrilloModeCode(mode), code) << mode;
+}
+
+// Date-times at and beyond the ends of the years 100 to 9999, and ones no host
+// should send: a date has its parts and its QSO date field; any other is in no tour.
+using DateEdges = PluginTest;
+
+TEST_F(DateEdges, OnlyDatesOfTheYears100To9999HavePartsAFieldAndATour) {
+  constexpr double kInf = std::numeric_limits<double>::infinity();
+  constexpr auto kValid = OleDate::Valid;
+  const std::pair<OleDate, const char*> cases[] = {
       {MakeOleDate(2026, 12, 8, 23, 59, 59.6), "2026-12-09 0000"},
       {MakeOleDate(2026, 12, 8, 23, 59, 59.4), "2026-12-08 2359"},
-      {{-657434.5, OleDate::Valid}, "0100-01-01 1200"},
-      {{2958465.5, OleDate::Valid}, "9999-12-31 1200"},
-      {{-657435.5, OleDate::Valid}, ""},
-      {{2958466.5, OleDate::Valid}, ""},
+      {MakeOleDate(100, 1, 1, 0, 0, 0), "0100-01-01 0000"},
+      {{-657434.5, kValid}, "0100-01-01 1200"},
+      {MakeOleDate(99, 12, 31, 23, 59, 59.6), "0100-01-01 0000"},  // rounded into the year 100
+      {MakeOleDate(99, 12, 31, 23, 59, 59.4), ""},
+      {{-657435.5, kValid}, ""},
+      {{-657436.0, kValid}, ""},
+      {MakeOleDate(9999, 12, 31, 23, 59, 59), "9999-12-31 2359"},
+      {{2958465.5, kValid}, "9999-12-31 1200"},
+      {MakeOleDate(9999, 12, 31, 23, 59, 59.7), ""},  // rounded into the year 10000
+      {{2958466.0, kValid}, ""},
+      {{2958466.5, kValid}, ""},
+      {{std::numeric_limits<double>::denorm_min(), kValid}, "1899-12-30 0000"},
+      {{-0.0, kValid}, "1899-12-30 0000"},
+      {{std::nan(""), kValid}, ""},
+      {{kInf, kValid}, ""},
+      {{-kInf, kValid}, ""},
+      {{DBL_MAX, kValid}, ""},
+      {{-DBL_MAX, kValid}, ""},
+      {{1e300, kValid}, ""},
       {{46364.5, OleDate::Invalid}, ""},
       {{46364.5, OleDate::Null}, ""},
+      {{46364.5, 7}, ""},
+      {{46364.5, -1}, ""},
   };
-  for (const auto& [time, text] : times) {
-    std::string field;
-    AppendCabrilloDateTime(field, time);
-    EXPECT_EQ(field, text) << time.value;
+  for (const auto& [time, field] : cases) {
+    const std::string name = std::to_string(time.value) + "/" + std::to_string(time.status);
+    std::string text;
+    AppendCabrilloDateTime(text, time);
+    EXPECT_EQ(text, field) << name;
+    EXPECT_EQ(ToDateTimeParts(time).has_value(), *field != '\0') << name;
+    if (*field != '\0') continue;
+    plugin.ResetStats(0, "RK3A", At(12, 0));
+    Add("DL1ABC", "20", "001", "DL", time);
+    for (const UtcTime now : {UtcTime{0, 0}, UtcTime{12, 0}}) {
+      platform.now = now;
+      EXPECT_EQ(plugin.CheckCall({"DL1ABC", "BPSK63", "DL", "", "20"}, nullptr), 1) << name;
+    }
   }
-
-  const std::pair<const char*, const char*> modes[] = {
-      {"CW", "CW"}, {"SSB", "PH"}, {"cw", "PM"}, {"", "PM"}, {"BPSK63", "PM"}};
-  for (const auto& [mode, code] : modes) EXPECT_EQ(CabrilloModeCode(mode), code) << mode;
 }
 
 // The real replacement: a failed move leaves the earlier file and no temporary file.

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-
 namespace kovra {
 namespace {
 
@@ -32,22 +30,6 @@ TEST(OleDate, NegativeDaysCountBackButTimeRunsForward) {
   const DateTimeParts r = Parts(MakeOleDate(1850, 6, 15, 18, 30, 0));
   EXPECT_EQ(r.year * 10000 + r.month * 100 + r.day, 18500615);
   EXPECT_EQ(r.hour * 100 + r.minute, 1830);
-}
-
-TEST(OleDate, OnlyValidDatesInYears100To9999HaveParts) {
-  EXPECT_TRUE(ToDateTimeParts(MakeOleDate(100, 1, 1, 0, 0, 0)));
-  EXPECT_TRUE(ToDateTimeParts(MakeOleDate(9999, 12, 31, 23, 59, 59)));
-  EXPECT_FALSE(ToDateTimeParts(MakeOleDate(9999, 12, 31, 23, 59, 59.7)));
-  EXPECT_FALSE(ToDateTimeParts({-657435.0, OleDate::Valid}));
-  // The last half second of the year 99 rounds into the year 100, like 9999's into 10000.
-  EXPECT_EQ(Parts(MakeOleDate(99, 12, 31, 23, 59, 59.6)).year, 100);
-  EXPECT_FALSE(ToDateTimeParts(MakeOleDate(99, 12, 31, 23, 59, 59.4)));
-  EXPECT_FALSE(ToDateTimeParts({-657436.0, OleDate::Valid}));
-  EXPECT_FALSE(ToDateTimeParts({1e300, OleDate::Valid}));
-  EXPECT_FALSE(ToDateTimeParts({std::nan(""), OleDate::Valid}));
-  EXPECT_FALSE(ToDateTimeParts({46364.5, OleDate::Invalid}));
-  EXPECT_FALSE(ToDateTimeParts({46364.5, OleDate::Null}));
-  EXPECT_FALSE(ToDateTimeParts({46364.5, 7}));
 }
 
 TEST(OleDate, LocaleTextIsDayMonthYear) {

@@ -27,8 +27,11 @@ TEST_F(ScoreReportTest, ResultTextForTheWorkedExample) {
             "80\t 1\t 1\r\n40\t 3\t 3\r\nTotal\t 5\t 4\r\n\r\nScore: 4\r\n");
   EXPECT_EQ(score, 4);
   EXPECT_EQ(plugin.claimedScore(), 4);
-  EXPECT_EQ(platform.files["Plugins\\KOVRA.ini"], "[Settings]\r\nClaimed=4\r\n");
+  std::string& ini = platform.files["Plugins\\KOVRA.ini"];
+  EXPECT_EQ(ini, "[Settings]\r\nClaimed=4\r\n");
+  ini = "[Settings]\r\nClaimed=7\r\n";  // changed behind the plug-in's back
   EXPECT_EQ(plugin.GetResult(nullptr), text);  // a null score is not written
+  EXPECT_EQ(ini, "[Settings]\r\nClaimed=4\r\n");  // written again, the score as it was
 }
 
 // The host reads the result text at any time until it asks for the next one.

@@ -1,6 +1,6 @@
 #include "output/station_settings.h"
 
-#include <vector>
+#include <map>
 
 #include "output/cabrillo_writer.h"
 #include "tests/unit/plugin_fixture.h"
@@ -61,12 +61,15 @@ TEST(StationSettingsTest, MultiLineValuesConvertBetweenTheirThreeForms) {
   EXPECT_EQ(FileToEditing(EditingToFile("a<CR>b")), "a\rb");
 }
 
-// The boxes of a form in a fixed order, so a whole form compares at once.
-std::vector<std::string> Boxes(const SettingsForm& f) {
-  return {f.callsign, f.contest,          f.claimed,      f.name,          f.operators,
-          f.club,     f.email,            f.address,      f.soapbox,       f.categoryOperator,
-          f.categoryBand, f.categoryPower, f.categoryOverlay, f.location};
+// The boxes of a form that show a text, by label, so a whole form compares at once.
+std::map<std::string, std::string> Shown(const SettingsForm& f) {
+  std::map<std::string, std::string> shown;
+  for (const SettingsBox& box : kSettingsBoxes) {
+    if (!(f.*box.text).empty()) shown[box.label] = f.*box.text;
+  }
+  return shown;
 }
+using Boxes = std::map<std::string, std::string>;
 
 class SettingsStepTest : public PluginTest {
  protected:
@@ -79,9 +82,10 @@ TEST_F(SettingsStepTest, FirstUseOffersTheDefaultsAndCancelWritesNothing) {
   EXPECT_TRUE(form.shown.empty());
   plugin.ResetStats(1, "UA3ABC/P", At(12, 0));
   ASSERT_EQ(form.shown.size(), 1u);
-  EXPECT_EQ(Boxes(form.shown[0]),
-            (std::vector<std::string>{"UA3ABC/P", "Velmora", "", "", "UA3ABC/P", "", "", "", "",
-                                      "A4.BPSK63", "ALL", "HIGH", "", ""}));
+  EXPECT_EQ(Shown(form.shown[0]),
+            (Boxes{{"CALLSIGN", "UA3ABC/P"}, {"CONTEST", "Velmora"}, {"OPERATORS", "UA3ABC/P"},
+                   {"CATEGORY-OPERATOR", "A4.BPSK63"}, {"CATEGORY-BAND", "ALL"},
+                   {"CATEGORY-POWER", "HIGH"}}));
   EXPECT_EQ(ini(), "");
   EXPECT_EQ(settings().logBaseName, "UA3ABC_P");
 }
@@ -96,7 +100,7 @@ TEST_F(SettingsStepTest, OkWritesTheEightKeysInOrderAndKeepsTheBaseName) {
     f.claimed = "999";
     f.location = "KO85";
     f.categoryBand = "80";
-    return 1;
+    return kFormOk;
   };
   plugin.ResetStats(1, "RK3A/P", At(12, 0));
   EXPECT_EQ(ini(),
@@ -116,12 +120,14 @@ TEST_F(SettingsStepTest, StoredValuesAreOfferedAndSurviveAnUnchangedOk) {
   ini() =
       "[Settings]\r\nOperators=RK3A UA3ABC\r\nAddress=Line 1<CR><LF>Line 2\r\n"
       "SoapBox=<LF>x\r\nCategory=SO\r\nContest=Other\r\nClaimed=7\r\nEmail=e@x\r\nClub=C\r\n";
-  form.answer = [](SettingsForm&) { return 1; };
+  form.answer = [](SettingsForm&) { return kFormOk; };
   plugin.ResetStats(1, "RK3A", At(12, 0));
-  EXPECT_EQ(Boxes(form.shown[0]),
-            (std::vector<std::string>{"RK3A", "Velmora", "7", "", "RK3A UA3ABC", "C", "e@x",
-                                      "Line 1\r\nLine 2", "\nx", "A4.BPSK63", "ALL", "HIGH", "",
-                                      ""}));
+  EXPECT_EQ(Shown(form.shown[0]),
+            (Boxes{{"CALLSIGN", "RK3A"}, {"CONTEST", "Velmora"}, {"CLAIMED", "7"},
+                   {"OPERATORS", "RK3A UA3ABC"}, {"CLUB", "C"}, {"E-MAIL", "e@x"},
+                   {"ADDRESS", "Line 1\r\nLine 2"}, {"SOAPBOX", "\nx"},
+                   {"CATEGORY-OPERATOR", "A4.BPSK63"}, {"CATEGORY-BAND", "ALL"},
+                   {"CATEGORY-POWER", "HIGH"}}));
   EXPECT_EQ(ini(),
             "[Settings]\r\nOperators=RK3A UA3ABC\r\nAddress=Line 1<CR><LF>Line 2\r\n"
             "SoapBox=<LF>x\r\nCategory=A4.BPSK63\r\nContest=Velmora\r\nClaimed=7\r\n"
@@ -137,7 +143,7 @@ TEST_F(SettingsStepTest, CancelKeepsFileAndLinesAndLeavesCabrilloForm) {
   AddQsoLine(s, {"UA3ABC", 14070, "PM", At(14, 5), "599", "001 MA", "599", "002 MA"});
   form.answer = [](SettingsForm& f) {
     f.name = "typed";
-    return 2;
+    return kFormCancel;
   };
   s.callsign = "RK3A/QRP";  // as an earlier OK left it
   EXPECT_EQ(EditStationSettings(s, "RK3A", platform, form), 0);
@@ -148,7 +154,7 @@ TEST_F(SettingsStepTest, CancelKeepsFileAndLinesAndLeavesCabrilloForm) {
   EXPECT_EQ(s.soapbox, "s\r\nSOAPBOX: t");
   EXPECT_EQ(s.name, "");
 
-  form.answer = [](SettingsForm&) { return 1; };
+  form.answer = [](SettingsForm&) { return kFormOk; };
   platform.unwritable.insert(kIni);  // a failed save is ignored
   EXPECT_EQ(EditStationSettings(s, "RK3A", platform, form), 1);
   EXPECT_TRUE(s.qsoLines.empty());
@@ -160,7 +166,7 @@ TEST_F(SettingsStepTest, OverlayIsOfferedAgainWhileOtherBoxesReset) {
     f.categoryOverlay = "SO80";
     f.categoryPower = "LOW";
     f.contest = "X";
-    return 1;
+    return kFormOk;
   };
   plugin.ResetStats(1, "RK3A", At(12, 0));
   form.answer = [](SettingsForm&) { return 0; };

@@ -4,21 +4,15 @@
 // cancelled when that file is gone again.
 #include <windows.h>
 
-#include <atomic>
 #include <cstdio>
 #include <string>
-#include <thread>
 
 #include "plugin_calls/plugin_loader_win32.h"
+#include "plugin_calls/window_driver_win32.h"
 
 namespace {
 
 bool Exists(const char* path) { return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES; }
-
-HWND VisibleForm() {
-  const HWND form = FindWindowA("#32770", "Velmora");
-  return form && IsWindowVisible(form) ? form : nullptr;
-}
 
 // Written whole under a temporary name, so the script never reads half a line.
 void AnnounceForm(HWND form, const std::string& marker) {
@@ -47,19 +41,15 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "%s\n", error.c_str());
     return 1;
   }
-  std::atomic<bool> returned{false};
-  std::thread operatorThread([&] {
-    HWND form = nullptr;
-    while (!returned && !(form = VisibleForm())) Sleep(50);
-    if (!form) return;
-    AnnounceForm(form, marker);
-    while (Exists(marker.c_str())) Sleep(50);
-    PostMessageA(form, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
-  });
-  const kovra::OleDate titleDate{46364.5, kovra::OleDate::Valid};  // 08.12.2026 12:00
-  plugin.calls.ResetStats(1, "UA3ABC", titleDate);
-  returned = true;
-  operatorThread.join();
+  {
+    kovra::host::ModalOperator holder("Velmora", [&marker](HWND form) {
+      AnnounceForm(form, marker);
+      while (Exists(marker.c_str())) Sleep(50);
+      kovra::host::PressButton(form, IDCANCEL);
+    });
+    const kovra::OleDate titleDate{46364.5, kovra::OleDate::Valid};  // 08.12.2026 12:00
+    plugin.calls.ResetStats(1, "UA3ABC", titleDate);
+  }
   kovra::host::UnloadPlugin(plugin);
   return 0;
 }

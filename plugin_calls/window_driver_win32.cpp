@@ -1,4 +1,4 @@
-#include "tests/host/window_driver_win32.h"
+#include "plugin_calls/window_driver_win32.h"
 
 #include <vector>
 
@@ -10,6 +10,7 @@ struct Search {
   HWND found;
 };
 
+// Before it is visible a dialog's lists are not filled yet.
 BOOL CALLBACK Match(HWND window, LPARAM param) {
   auto* search = reinterpret_cast<Search*>(param);
   char cls[32] = {};
@@ -20,22 +21,19 @@ BOOL CALLBACK Match(HWND window, LPARAM param) {
   return FALSE;
 }
 
-HWND WaitForDialog(DWORD threadId, const char* caption) {
-  for (int i = 0; i < 1000; ++i) {  // about 20 seconds
-    Search search{caption, nullptr};
-    EnumThreadWindows(threadId, Match, reinterpret_cast<LPARAM>(&search));
-    if (search.found) return search.found;
-    Sleep(20);
-  }
-  return nullptr;
-}
-
 }  // namespace
+
+HWND FindModal(DWORD threadId, const char* caption) {
+  Search search{caption, nullptr};
+  EnumThreadWindows(threadId, Match, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
 
 ModalOperator::ModalOperator(const char* caption, std::function<void(HWND)> operate) {
   const DWORD owner = GetCurrentThreadId();
   thread_ = std::thread([this, owner, caption, operate] {
-    const HWND window = WaitForDialog(owner, caption);
+    HWND window = nullptr;
+    for (int i = 0; i < 1000 && !(window = FindModal(owner, caption)); ++i) Sleep(20);  // 20 s
     if (!window) return;
     operate(window);
     operated_ = true;
@@ -49,28 +47,6 @@ ModalOperator::~ModalOperator() {
 bool ModalOperator::Operated() {
   if (thread_.joinable()) thread_.join();
   return operated_;
-}
-
-ActiveWindow::ActiveWindow()
-    : window_(CreateWindowExA(0, "STATIC", "Zelk", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300,
-                              200, nullptr, nullptr, nullptr, nullptr)) {
-  SetActiveWindow(window_);
-}
-
-ActiveWindow::~ActiveWindow() { DestroyWindow(window_); }
-
-HICON BoxIcon(HWND box) {
-  for (HWND item = GetWindow(box, GW_CHILD); item; item = GetWindow(item, GW_HWNDNEXT)) {
-    char cls[16] = {};
-    GetClassNameA(item, cls, sizeof cls);
-    const LONG style = GetWindowLongA(item, GWL_STYLE);
-    if (lstrcmpiA(cls, "Static") == 0 && (style & SS_TYPEMASK) == SS_ICON && IsWindowVisible(item)) {
-      DWORD_PTR icon = 0;
-      SendMessageTimeoutA(item, STM_GETICON, 0, 0, SMTO_NORMAL, 5000, &icon);
-      return reinterpret_cast<HICON>(icon);
-    }
-  }
-  return nullptr;
 }
 
 std::string WindowText(HWND window) {

@@ -1,4 +1,4 @@
-#include "engine/exports.h"
+#include "dll/exports.h"
 
 #include <string_view>
 
@@ -6,6 +6,9 @@
 #include "engine/plugin.h"
 
 namespace {
+
+using KText = kovra::host::Text;
+using KDate = kovra::host::Date;
 
 // Made at load, before the host can call anything; lives until unload.
 kovra::Plugin& g_plugin = kovra::ProcessPlugin();
