@@ -59,8 +59,9 @@ void MapFrequencyAndBand(const AdifRecord& record, QsoContact& contact) {
     contact.freqHz = reading.hz;
   } else if (const auto edge = BandLowerEdge(contact.band)) {
     contact.freqHz = *edge;
-    contact.notes.push_back({WhyNoFrequency(freq, reading.status),
-                             {ReplayText::SentBandEdge, {std::to_string(*edge / 1000), contact.band}}});
+    contact.notes.push_back(
+        {WhyNoFrequency(freq, reading.status),
+         {ReplayText::SentBandEdge, {std::to_string(*edge / 1000), contact.band}}});
   } else {
     contact.notes.push_back({WhyNoFrequency(freq, reading.status), {ReplayText::SentZeroHz, {}}});
   }
@@ -82,7 +83,8 @@ OleDate QsoTime(const std::string* date, const std::string* time) {
   if (time->size() != 4 && time->size() != 6) return invalid;
   const std::string_view d(*date);
   const std::string_view t(*time);
-  const int year = Number(d.substr(0, 4)), month = Number(d.substr(4, 2)), day = Number(d.substr(6));
+  const int year = Number(d.substr(0, 4)), month = Number(d.substr(4, 2)),
+            day = Number(d.substr(6));
   const int hour = Number(t.substr(0, 2)), minute = Number(t.substr(2, 2));
   const int second = t.size() == 6 ? Number(t.substr(4)) : 0;
   if (year < 100 || month < 1 || month > 12 || day < 1 || day > DaysInMonth(year, month)) {

@@ -44,8 +44,7 @@ std::string TourSpan(const TourRepeat& r) {
 }
 
 std::string Station(const QsoContact& c, Language language) {
-  return Say(ReplayText::Station, language,
-             {Readable(c.call), Readable(c.band), Readable(c.mode)});
+  return Say(ReplayText::Station, language, {Readable(c.call), Readable(c.band), Readable(c.mode)});
 }
 
 std::string FormatRepeats(const ReplayPlan& plan, Language language) {
@@ -57,12 +56,15 @@ std::string FormatRepeats(const ReplayPlan& plan, Language language) {
   std::string text = Say(ReplayText::Repeats, language, {std::to_string(byTour.size())}) + "\n";
   std::string tour;
   for (const TourRepeat& r : byTour) {
-    if (TourSpan(r) != tour) text += "  " + Say(ReplayText::Tour, language, {tour = TourSpan(r)}) + "\n";
+    if (TourSpan(r) != tour)
+      text += "  " + Say(ReplayText::Tour, language, {tour = TourSpan(r)}) + "\n";
     const QsoContact& a = plan.contacts[r.first];
     const QsoContact& b = plan.contacts[r.repeat];
-    text += "    " + Say(ReplayText::RepeatLine, language,
-                         {Station(b, language), std::to_string(a.record), TimeText(a.time, language),
-                          std::to_string(b.record), TimeText(b.time, language)}) + "\n";
+    text += "    " +
+            Say(ReplayText::RepeatLine, language,
+                {Station(b, language), std::to_string(a.record), TimeText(a.time, language),
+                 std::to_string(b.record), TimeText(b.time, language)}) +
+            "\n";
   }
   return text;
 }
@@ -73,9 +75,11 @@ std::string FormatIdentical(const ReplayPlan& plan, Language language) {
       Say(ReplayText::Identical, language, {std::to_string(plan.identical.size())}) + "\n";
   for (const IdenticalRecord& r : plan.identical) {
     const QsoContact& again = plan.contacts[r.again];
-    text += "    " + Say(ReplayText::IdenticalLine, language,
-                         {Station(again, language), std::to_string(again.record),
-                          std::to_string(plan.contacts[r.first].record)}) + "\n";
+    text += "    " +
+            Say(ReplayText::IdenticalLine, language,
+                {Station(again, language), std::to_string(again.record),
+                 std::to_string(plan.contacts[r.first].record)}) +
+            "\n";
   }
   return text;
 }

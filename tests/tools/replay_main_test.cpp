@@ -40,8 +40,7 @@ class RecordingConsole : public Console {
 class ReplayMainTest : public test::ScratchDirTest {
  protected:
   int Run(std::vector<const char*> args) { return Run(args, source); }
-  int Run(std::vector<const char*> args, PluginSource& from,
-          Language user = Language::English) {
+  int Run(std::vector<const char*> args, PluginSource& from, Language user = Language::English) {
     args.insert(args.begin(), "kovra-replay");
     RecordingConsole console;
     const int status = ReplayMain(static_cast<int>(args.size()), args.data(), from, user, console);
