@@ -9,7 +9,10 @@ std::string_view TextOf(Text text, Language language) {
 }
 
 std::string Format(Text text, Language language, const std::vector<std::string>& args) {
-  const std::string_view pattern = TextOf(text, language);
+  return FillSlots(TextOf(text, language), args);
+}
+
+std::string FillSlots(std::string_view pattern, const std::vector<std::string>& args) {
   std::string out;
   for (std::size_t at = 0; at < pattern.size(); ++at) {
     const bool slot = pattern[at] == '{' && at + 2 < pattern.size() && pattern[at + 2] == '}' &&

@@ -48,4 +48,8 @@ std::string_view TextOf(Text text, Language language);
 // The text with {1}, {2}... replaced by the arguments.
 std::string Format(Text text, Language language, const std::vector<std::string>& args = {});
 
+// The same for any pattern, for the other programs' own texts; a slot without
+// its argument stays as it is.
+std::string FillSlots(std::string_view pattern, const std::vector<std::string>& args);
+
 }  // namespace kovra::check

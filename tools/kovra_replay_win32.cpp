@@ -1,16 +1,13 @@
 // kovra-replay: loads KOVRA.dll as the host does and replays an ADIF log through it.
 #include <windows.h>
 
-#include <fcntl.h>
-#include <io.h>
-
 #include <atomic>
-#include <cstdio>
 #include <string>
 #include <thread>
 
 #include "plugin_calls/plugin_loader_win32.h"
 #include "plugin_calls/window_driver_win32.h"
+#include "tools/language.h"
 #include "tools/replay_main.h"
 
 namespace {
@@ -73,9 +70,7 @@ class DllPlugin : public kovra::replay::PluginSource {
 }  // namespace
 
 int main(int argc, char** argv) {
-  // The summary is UTF-8 and must reach a file or pipe byte for byte.
-  SetConsoleOutputCP(CP_UTF8);
-  _setmode(_fileno(stdout), _O_BINARY);
   DllPlugin plugin;
-  return kovra::replay::ReplayMain(argc, argv, plugin, stdout, stderr);
+  const auto console = kovra::OpenConsole();
+  return kovra::replay::ReplayMain(argc, argv, plugin, kovra::UserLanguage(), *console);
 }

@@ -1,6 +1,7 @@
 #include "tools/qso_mapping.h"
 
 #include "platform/ascii_text.h"
+#include "platform/cp1251_utf8.h"
 #include "tools/band_plan.h"
 #include "tools/country_prefix.h"
 
@@ -41,13 +42,12 @@ int DaysInMonth(int year, int month) {
   return month == 2 && IsLeap(year) ? 29 : kDays[month - 1];
 }
 
-std::string WhyNoFrequency(const std::string* freq, FreqReading::Status status) {
-  if (!freq) return "no FREQ";
+Phrase WhyNoFrequency(const std::string* freq, FreqReading::Status status) {
+  if (!freq) return {ReplayText::NoFreq, {}};
   if (status == FreqReading::Above32Bits) {
-    return "FREQ \"" + *freq + "\" is above " + kMaxFreqMHz +
-           " MHz, the most the host's 32-bit Hz field holds";
+    return {ReplayText::FreqAbove32Bits, {Cp1251ToUtf8(*freq), kMaxFreqMHz}};
   }
-  return "FREQ \"" + *freq + "\" is not a frequency in MHz";
+  return {ReplayText::FreqNotNumber, {Cp1251ToUtf8(*freq)}};
 }
 
 void MapFrequencyAndBand(const AdifRecord& record, QsoContact& contact) {
@@ -59,13 +59,13 @@ void MapFrequencyAndBand(const AdifRecord& record, QsoContact& contact) {
     contact.freqHz = reading.hz;
   } else if (const auto edge = BandLowerEdge(contact.band)) {
     contact.freqHz = *edge;
-    contact.notes.push_back(WhyNoFrequency(freq, reading.status) + "; sent as " +
-                            std::to_string(*edge / 1000) + " kHz, the lower edge of band " +
-                            contact.band);
+    contact.notes.push_back(
+        {WhyNoFrequency(freq, reading.status),
+         {ReplayText::SentBandEdge, {std::to_string(*edge / 1000), contact.band}}});
   } else {
-    contact.notes.push_back(WhyNoFrequency(freq, reading.status) + "; sent as 0 Hz");
+    contact.notes.push_back({WhyNoFrequency(freq, reading.status), {ReplayText::SentZeroHz, {}}});
   }
-  if (contact.band.empty()) contact.notes.push_back("no BAND and no FREQ in a band; band left empty");
+  if (contact.band.empty()) contact.notes.push_back({{ReplayText::NoBand, {}}});
 }
 
 // ADIF's names are case-insensitive; USB and LSB name the sideband of SSB, not a mode.
@@ -83,7 +83,8 @@ OleDate QsoTime(const std::string* date, const std::string* time) {
   if (time->size() != 4 && time->size() != 6) return invalid;
   const std::string_view d(*date);
   const std::string_view t(*time);
-  const int year = Number(d.substr(0, 4)), month = Number(d.substr(4, 2)), day = Number(d.substr(6));
+  const int year = Number(d.substr(0, 4)), month = Number(d.substr(4, 2)),
+            day = Number(d.substr(6));
   const int hour = Number(t.substr(0, 2)), minute = Number(t.substr(2, 2));
   const int second = t.size() == 6 ? Number(t.substr(4)) : 0;
   if (year < 100 || month < 1 || month > 12 || day < 1 || day > DaysInMonth(year, month)) {
@@ -97,10 +98,10 @@ QsoContact MapRecord(const AdifRecord& record) {
   QsoContact c;
   c.record = record.number;
   c.call = std::string(Trim(Field(record, "CALL")));
-  if (c.call.empty()) c.notes.push_back("no CALL; replayed with an empty call");
+  if (c.call.empty()) c.notes.push_back({{ReplayText::NoCall, {}}});
   c.time = QsoTime(record.Find("QSO_DATE"), record.Find("TIME_ON"));
   if (c.time.status != OleDate::Valid) {
-    c.notes.push_back("no valid QSO_DATE and TIME_ON; the time is sent as invalid");
+    c.notes.push_back({{ReplayText::InvalidTime, {}}});
   }
   MapFrequencyAndBand(record, c);
   c.mode = Mode(record);
@@ -110,7 +111,7 @@ QsoContact MapRecord(const AdifRecord& record) {
   c.exchgSent = sentText.empty() ? Serial(Field(record, "STX")) : std::string(sentText);
   c.exchgRcvd = ExchangeReceived(record);
   c.prefix = CountryPrefix(Field(record, "DXCC"), c.call);
-  if (!record.ended) c.notes.push_back("the file ends before this record's <EOR>");
+  if (!record.ended) c.notes.push_back({{ReplayText::CutOff, {}}});
   return c;
 }
 

@@ -6,6 +6,7 @@
 #include "platform/ole_date.h"
 #include "tools/adif_reader.h"
 #include "plugin_calls/plugin_calls.h"
+#include "tools/replay_texts.h"
 
 namespace kovra::replay {
 
@@ -15,7 +16,7 @@ struct QsoContact {
   std::string call, mode, rstSent, rstRcvd, exchgSent, exchgRcvd, prefix, extra, band;
   OleDate time;
   unsigned freqHz = 0;
-  std::vector<std::string> notes;  // what could not be mapped as it stands
+  std::vector<Note> notes;  // what could not be mapped as it stands
 
   // Valid while this contact lives and is not changed.
   host::ContactArgs Args() const;

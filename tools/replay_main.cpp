@@ -6,34 +6,40 @@
 #include "tools/replay_summary.h"
 
 namespace kovra::replay {
+namespace {
 
-int ReplayMain(int argc, const char* const* argv, PluginSource& source, std::FILE* out,
-               std::FILE* err) {
+constexpr char kProgram[] = "kovra-replay: ";
+
+}  // namespace
+
+int ReplayMain(int argc, const char* const* argv, PluginSource& source, Language userLanguage,
+               Console& console) {
   ReplayOptions options;
   std::string error;
   if (!ParseOptions(argc, argv, options, error)) {
-    std::fprintf(err, "kovra-replay: %s\n%s", error.c_str(), Usage());
+    console.Err(kProgram + error + "\n" + Usage());
     return 2;
   }
-  if (options.help) return std::fputs(Usage(), out), 0;
-  if (options.version) return std::fputs("kovra-replay " KOVRA_VERSION "\n", out), 0;
+  if (options.help) return console.Out(Usage()), 0;
+  if (options.version) return console.Out("kovra-replay " KOVRA_VERSION "\n"), 0;
+  const Language language = options.language.value_or(userLanguage);
   ReplayPlan plan;
   if (!PlanReplay(options.logPath, options.callsign, plan, error)) {
-    std::fprintf(err, "kovra-replay: %s\n", error.c_str());
+    console.Err(kProgram + error + "\n");
     return 2;
   }
-  for (const std::string& note : FormatNotes(options.logPath, plan)) {
-    std::fprintf(err, "kovra-replay: %s\n", note.c_str());
+  for (const std::string& note : FormatNotes(options.logPath, plan, language)) {
+    console.Err(kProgram + note + "\n");
   }
   host::PluginCalls calls;
   if (!source.Open(options, calls, error)) {
-    std::fprintf(err, "kovra-replay: %s\n", error.c_str());
+    console.Err(kProgram + error + "\n");
     return 1;
   }
   ReplayResult result = RunReplay(plan, calls, options.report);
   source.Close();
   result.outputBox = source.OutputBoxText();
-  std::fputs(FormatReplay(plan, result).c_str(), out);
+  console.Out(FormatReplay(plan, result, language));
   return 0;
 }
 

@@ -1,8 +1,8 @@
 #pragma once
-#include <cstdio>
 #include <string>
 
 #include "plugin_calls/plugin_calls.h"
+#include "tools/console.h"
 #include "tools/replay_options.h"
 
 namespace kovra::replay {
@@ -21,8 +21,9 @@ class PluginSource {
 };
 
 // The whole program. Exit status 0 when replayed, 1 when the plug-in cannot be
-// used, 2 for a bad command line or a bad log (then nothing is written).
-int ReplayMain(int argc, const char* const* argv, PluginSource& source, std::FILE* out,
-               std::FILE* err);
+// used, 2 for a bad command line or a bad log (then nothing is written). The
+// summary and notes speak --lang, else the user's language.
+int ReplayMain(int argc, const char* const* argv, PluginSource& source, Language userLanguage,
+               Console& console);
 
 }  // namespace kovra::replay

@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+#include "tools/language.h"
+
 namespace kovra::replay {
 
 bool ParseOptions(int argc, const char* const* argv, ReplayOptions& options, std::string& error) {
@@ -11,9 +13,14 @@ bool ParseOptions(int argc, const char* const* argv, ReplayOptions& options, std
     std::string* value = arg == "--plugin" ? &options.pluginPath
                          : arg == "--call" ? &options.callsign
                                            : nullptr;
+    if ((value || arg == "--lang") && i + 1 == argc) {
+      return error = std::string(arg) + " needs a value", false;
+    }
     if (value) {
-      if (i + 1 == argc) return error = std::string(arg) + " needs a value", false;
       *value = argv[++i];
+    } else if (arg == "--lang") {
+      options.language = ParseLanguage(argv[++i]);
+      if (!options.language) return error = "--lang takes en or ru", false;
     } else if (arg == "--report") {
       options.report = true;
     } else if (arg == "--confirm") {
@@ -37,13 +44,15 @@ bool ParseOptions(int argc, const char* const* argv, ReplayOptions& options, std
 }
 
 const char* Usage() {
-  return "Usage: kovra-replay [--plugin PATH] [--call CALLSIGN] [--report [--confirm]] LOG.adi\n"
+  return "Usage: kovra-replay [--plugin PATH] [--call CALLSIGN] [--report [--confirm]]\n"
+         "                    [--lang en|ru] LOG.adi\n"
          "Replays an ADIF log through the KOVRA plug-in as the host would and prints its\n"
          "result, the repeats within a tour and, with --report, the Cabrillo log's name.\n"
          "  --plugin PATH    the plug-in to load (default: KOVRA.dll beside this program)\n"
          "  --call CALLSIGN  the contestant (default: the log's STATION_CALLSIGN or OPERATOR)\n"
          "  --report         show the settings form and write the Cabrillo log\n"
          "  --confirm        press OK on the settings form and the \"Output\" box\n"
+         "  --lang en|ru     the language of the summary and notes (default: the user's)\n"
          "  --version        print the version and stop\n"
          "Exit status: 0 done, 1 the plug-in cannot be used, 2 bad command line or log.\n";
 }

@@ -1,5 +1,8 @@
 #pragma once
+#include <optional>
 #include <string>
+
+#include "tools/replay_texts.h"
 
 namespace kovra::replay {
 
@@ -9,6 +12,7 @@ struct ReplayOptions {
   std::string callsign;    // empty: the log's STATION_CALLSIGN, else OPERATOR
   bool report = false;     // report flag of the reset: settings form and Cabrillo log
   bool confirm = false;    // press OK on the plug-in's modal windows
+  std::optional<Language> language;  // none: the user's own
   bool help = false;
   bool version = false;
 };

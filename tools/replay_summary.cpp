@@ -25,100 +25,102 @@ std::string Readable(const std::string& cp1251) {
   return text;
 }
 
-std::string TimeText(const OleDate& time) {
+std::string TimeText(const OleDate& time, Language language) {
   const auto p = ToDateTimeParts(time);
-  if (!p) return "(no time)";
+  if (!p) return Say(ReplayText::NoTime, language);
   char text[32];
   std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", p->year, p->month, p->day,
                 p->hour, p->minute, p->second);
   return text;
 }
 
-std::string TourName(const TourRepeat& r) {
+// The date and the half hour; in this form the tours also sort by time.
+std::string TourSpan(const TourRepeat& r) {
   const DateTimeParts& t = r.tour;
   char text[40];
-  std::snprintf(text, sizeof text, "tour %04d-%02d-%02d %02d:%02d-%02d:%02d", t.year, t.month,
-                t.day, t.hour, t.minute, t.hour, t.minute + 29);
+  std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d-%02d:%02d", t.year, t.month, t.day,
+                t.hour, t.minute, t.hour, t.minute + 29);
   return text;
 }
 
-std::string Station(const QsoContact& c) {
-  return Readable(c.call) + " on " + Readable(c.band) + " " + Readable(c.mode);
+std::string Station(const QsoContact& c, Language language) {
+  return Say(ReplayText::Station, language, {Readable(c.call), Readable(c.band), Readable(c.mode)});
 }
 
-std::string Sighting(const QsoContact& c) {
-  return "record " + std::to_string(c.record) + " at " + TimeText(c.time);
-}
-
-std::string FormatRepeats(const ReplayPlan& plan) {
-  if (plan.repeats.empty()) return "Repeats within a tour: none\n";
+std::string FormatRepeats(const ReplayPlan& plan, Language language) {
+  if (plan.repeats.empty()) return Say(ReplayText::NoRepeats, language) + "\n";
   std::vector<TourRepeat> byTour = plan.repeats;
   std::stable_sort(byTour.begin(), byTour.end(), [](const TourRepeat& a, const TourRepeat& b) {
-    return TourName(a) < TourName(b);
+    return TourSpan(a) < TourSpan(b);
   });
-  std::string text = "Repeats within a tour: " + std::to_string(byTour.size()) + "\n";
+  std::string text = Say(ReplayText::Repeats, language, {std::to_string(byTour.size())}) + "\n";
   std::string tour;
   for (const TourRepeat& r : byTour) {
-    if (TourName(r) != tour) text += "  " + (tour = TourName(r)) + "\n";
+    if (TourSpan(r) != tour)
+      text += "  " + Say(ReplayText::Tour, language, {tour = TourSpan(r)}) + "\n";
+    const QsoContact& a = plan.contacts[r.first];
     const QsoContact& b = plan.contacts[r.repeat];
-    text += "    " + Station(b) + ": " + Sighting(plan.contacts[r.first]) + ", again " +
-            Sighting(b) + "\n";
+    text += "    " +
+            Say(ReplayText::RepeatLine, language,
+                {Station(b, language), std::to_string(a.record), TimeText(a.time, language),
+                 std::to_string(b.record), TimeText(b.time, language)}) +
+            "\n";
   }
   return text;
 }
 
-std::string FormatIdentical(const ReplayPlan& plan) {
+std::string FormatIdentical(const ReplayPlan& plan, Language language) {
   if (plan.identical.empty()) return std::string();
-  std::string text = "Identical records, kept once by the plug-in: " +
-                     std::to_string(plan.identical.size()) + "\n";
+  std::string text =
+      Say(ReplayText::Identical, language, {std::to_string(plan.identical.size())}) + "\n";
   for (const IdenticalRecord& r : plan.identical) {
-    text += "    " + Station(plan.contacts[r.again]) + ": record " +
-            std::to_string(plan.contacts[r.again].record) + " repeats record " +
-            std::to_string(plan.contacts[r.first].record) + "\n";
+    const QsoContact& again = plan.contacts[r.again];
+    text += "    " +
+            Say(ReplayText::IdenticalLine, language,
+                {Station(again, language), std::to_string(again.record),
+                 std::to_string(plan.contacts[r.first].record)}) +
+            "\n";
   }
   return text;
 }
 
 // What the operator was told, and what is on the disk to prove it.
-std::string FormatCabrillo(const ReplayResult& result) {
+std::string FormatCabrillo(const ReplayResult& result, Language language) {
   if (result.cabrilloName.empty()) return std::string();
-  const std::string box = result.outputBox.empty() ? "(none seen)" : Readable(result.outputBox);
-  std::string text = "\"Output\" box: " + box + "\nCabrillo log: " +
-                     Readable(result.cabrilloName);
-  switch (result.cabrillo) {
-    case LogOnDisk::Written:
-      return text + ", written\n";
-    case LogOnDisk::LeftFromBefore:
-      return text + ", not written: the file there is unchanged from before\n";
-    case LogOnDisk::Missing:
-      break;
-  }
-  return text + ", not written: no such file\n";
+  const std::string box =
+      result.outputBox.empty() ? Say(ReplayText::NoneSeen, language) : Readable(result.outputBox);
+  const ReplayText onDisk = result.cabrillo == LogOnDisk::Written ? ReplayText::CabrilloWritten
+                            : result.cabrillo == LogOnDisk::LeftFromBefore
+                                ? ReplayText::CabrilloUnchanged
+                                : ReplayText::CabrilloMissing;
+  return Say(ReplayText::OutputBox, language, {box}) + "\n" +
+         Say(onDisk, language, {Readable(result.cabrilloName)}) + "\n";
 }
 
 }  // namespace
 
-std::string FormatReplay(const ReplayPlan& plan, const ReplayResult& result) {
-  std::string text = "Replayed " + std::to_string(plan.contacts.size()) + " QSO records for " +
-                     Readable(plan.callsign) + ".\n\n" + Readable(result.resultText);
+std::string FormatReplay(const ReplayPlan& plan, const ReplayResult& result, Language language) {
+  std::string text = Say(ReplayText::Replayed, language,
+                         {std::to_string(plan.contacts.size()), Readable(plan.callsign)}) +
+                     "\n\n" + Readable(result.resultText);
   if (!text.empty() && text.back() != '\n') text += '\n';
-  text += "\nScore returned: " + std::to_string(result.score) + "\n" + FormatRepeats(plan) +
-          FormatIdentical(plan);
-  if (!result.pluginsFolder) text += "No Plugins folder: the settings file could not be kept\n";
-  return text + FormatCabrillo(result);
+  text += "\n" + Say(ReplayText::ScoreReturned, language, {std::to_string(result.score)}) + "\n" +
+          FormatRepeats(plan, language) + FormatIdentical(plan, language);
+  if (!result.pluginsFolder) text += Say(ReplayText::NoPluginsFolder, language) + "\n";
+  return text + FormatCabrillo(result, language);
 }
 
-std::vector<std::string> FormatNotes(const std::string& path, const ReplayPlan& plan) {
+std::vector<std::string> FormatNotes(const std::string& path, const ReplayPlan& plan,
+                                     Language language) {
   std::vector<std::string> lines;
   if (!NamesAWindowsFile(LogBaseName(plan.callsign))) {
-    lines.push_back("the contestant's callsign \"" + Readable(plan.callsign) +
-                    "\" holds a character no Windows file name may hold (<>:\"|?* or a control "
-                    "character): its Cabrillo log " + Readable(CabrilloLogName(plan.callsign)) +
-                    " cannot be written on Windows");
+    lines.push_back(Say(ReplayText::UnsafeCallsign, language,
+                        {Readable(plan.callsign), Readable(CabrilloLogName(plan.callsign))}));
   }
   for (const QsoContact& contact : plan.contacts) {
-    for (const std::string& note : contact.notes) {
-      lines.push_back(path + ": record " + std::to_string(contact.record) + ": " + Readable(note));
+    for (const Note& note : contact.notes) {
+      lines.push_back(Say(ReplayText::RecordNote, language,
+                          {path, std::to_string(contact.record), Say(note, language)}));
     }
   }
   return lines;

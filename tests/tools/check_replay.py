@@ -63,7 +63,7 @@ def replay(args, options=()):
     os.makedirs(args.workdir)
     shutil.copy(args.log, os.path.join(args.workdir, 'log.adi'))
     command = ([args.emulator] if args.emulator else []) + [
-        args.program, '--report', '--confirm', *options, 'log.adi']
+        args.program, '--report', '--confirm', '--lang', 'en', *options, 'log.adi']
     # Output goes to files: Wine's background processes may keep a pipe open.
     with open(os.path.join(args.workdir, 'stdout.txt'), 'wb') as out, \
             open(os.path.join(args.workdir, 'stderr.txt'), 'wb') as err:
@@ -118,6 +118,9 @@ def main():
     ini = os.path.join(args.workdir, 'Plugins', 'KOVRA.ini')
     claimed = re.findall(r'^Claimed=(\d+)', open(ini).read() if os.path.exists(ini) else '', re.M)
     check('settings file claimed score', claimed, [str(want['score'])])
+    status, out, _ = replay(args, ('--lang', 'ru'))
+    check('repeats, in Russian', re.findall(r'^Повторные связи в туре: (\w+)$', out, re.M),
+          [str(want['repeats']) if want['repeats'] else 'нет'])
 
     if failures:
         print(out + err)

@@ -19,7 +19,7 @@ QsoContact Map(std::vector<std::pair<std::string, std::string>> fields, bool end
 
 std::string Notes(const QsoContact& c) {
   std::string all;
-  for (const std::string& note : c.notes) all += note + "|";
+  for (const Note& note : c.notes) all += Say(note, Language::English) + "|";
   return all;
 }
 

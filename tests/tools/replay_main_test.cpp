@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <vector>
 
@@ -30,25 +29,24 @@ class FakeSource : public PluginSource {
   bool closed = false;
 };
 
+class RecordingConsole : public Console {
+ public:
+  void Out(std::string_view utf8) override { out.append(utf8); }
+  void Err(std::string_view utf8) override { err.append(utf8); }
+  void HoldWindow(std::string_view) override {}
+  std::string out, err;
+};
+
 class ReplayMainTest : public test::ScratchDirTest {
  protected:
   int Run(std::vector<const char*> args) { return Run(args, source); }
-  int Run(std::vector<const char*> args, PluginSource& from) {
+  int Run(std::vector<const char*> args, PluginSource& from, Language user = Language::English) {
     args.insert(args.begin(), "kovra-replay");
-    std::FILE* out = std::tmpfile();
-    std::FILE* err = std::tmpfile();
-    const int status = ReplayMain(static_cast<int>(args.size()), args.data(), from, out, err);
-    out_ = Slurp(out);
-    err_ = Slurp(err);
+    RecordingConsole console;
+    const int status = ReplayMain(static_cast<int>(args.size()), args.data(), from, user, console);
+    out_ = console.out;
+    err_ = console.err;
     return status;
-  }
-
-  static std::string Slurp(std::FILE* f) {
-    std::string text;
-    std::rewind(f);
-    for (int c; (c = std::fgetc(f)) != EOF;) text += static_cast<char>(c);
-    std::fclose(f);
-    return text;
   }
 
   FakeSource source;
@@ -98,6 +96,32 @@ TEST_F(ReplayMainTest, UnwritableLogIsReportedAsShownAndAWindowsUnsafeCallForeto
   EXPECT_NE(err_.find("kovra-replay: the contestant's callsign \"R3A:B\" holds a character no "
                       "Windows file name may hold"),
             std::string::npos) << err_;
+}
+
+// --lang decides, else the user's language: the summary and the notes speak it.
+TEST_F(ReplayMainTest, SummaryAndNotesInTheChosenLanguage) {
+  Write("log.adi", "<CALL:3>R3A<BAND:3>20m<EOR>");
+  const struct {
+    std::vector<const char*> args;
+    Language user;
+    const char *out, *err;
+  } cases[] = {
+      {{"log.adi"}, Language::Russian,
+       "Пересчитано записей QSO: 1, позывной RA3VLM.", "kovra-replay: log.adi: запись 1: нет "
+       "FREQ; передана частота 14000 кГц, нижняя граница диапазона 20\n"},
+      {{"--lang", "ru", "log.adi"}, Language::English, "Повторные связи в туре: нет\n", ""},
+      {{"--lang", "en", "log.adi"}, Language::Russian, "Repeats within a tour: none\n",
+       "kovra-replay: log.adi: record 1: no FREQ; sent as 14000 kHz"},
+  };
+  for (const auto& c : cases) {
+    std::vector<const char*> args = {"--call", "RA3VLM"};
+    args.insert(args.end(), c.args.begin(), c.args.end());
+    ASSERT_EQ(Run(args, source, c.user), 0);
+    EXPECT_NE(out_.find(c.out), std::string::npos) << out_;
+    EXPECT_NE(err_.find(c.err), std::string::npos) << err_;
+  }
+  EXPECT_EQ(Run({"--lang", "de", "log.adi"}), 2);
+  EXPECT_NE(err_.find("--lang takes en or ru"), std::string::npos);
 }
 
 TEST_F(ReplayMainTest, BadCommandLineShowsUsage) {

@@ -91,7 +91,8 @@ TEST_F(ReplayTest, AFileNamedPluginsIsReportedNotFatal) {
   const ReplayResult result = RunReplay(plan, LinkedExports(), false);
   EXPECT_FALSE(result.pluginsFolder);
   EXPECT_EQ(result.score, 2);
-  EXPECT_NE(FormatReplay(plan, result).find("No Plugins folder"), std::string::npos);
+  EXPECT_NE(FormatReplay(plan, result, Language::English).find("No Plugins folder"),
+            std::string::npos);
 }
 
 // Days apart in the same half hour are two tours; an identical record is no repeat.
@@ -108,7 +109,7 @@ TEST_F(ReplayTest, ReportIsUtf8WithRepeatsByTourAndBothTimes) {
   result.outputBox = "File produced: RA3VLM.cbr";
   result.cabrilloName = "RA3VLM.cbr";
   result.cabrillo = LogOnDisk::Written;
-  const std::string text = FormatReplay(plan, result);
+  const std::string text = FormatReplay(plan, result, Language::English);
   EXPECT_EQ(text,
             "Replayed 7 QSO records for RA3VLM.\n\n"
             "VELMORA 05.12.2026 \nScore: 2\nВ ТУРЕ\n\n"
@@ -124,7 +125,8 @@ TEST_F(ReplayTest, ReportIsUtf8WithRepeatsByTourAndBothTimes) {
             "\"Output\" box: File produced: RA3VLM.cbr\n"
             "Cabrillo log: RA3VLM.cbr, written\n");
   ASSERT_EQ(Plan("<CALL:3>R3A<EOR>", "R3S"), "");
-  EXPECT_NE(FormatReplay(plan, result).find("within a tour: none\n"), std::string::npos);
+  EXPECT_NE(FormatReplay(plan, result, Language::English).find("within a tour: none\n"),
+            std::string::npos);
 }
 
 }  // namespace
