@@ -56,7 +56,8 @@ Contact WithAbsent(int station, int minute, int band, int absent) {
   return c;
 }
 
-std::vector<Contact> Contacts(int stations, int qsosPerLog, Random& random, const std::vector<int>& clock) {
+std::vector<Contact> Contacts(int stations, int qsosPerLog, Random& random,
+                              const std::vector<int>& clock) {
   const int absent = stations / 3;  // calls stations + 0 .. absent - 1 send no log
   std::vector<Contact> contacts;
   std::vector<int> order(stations);
@@ -73,8 +74,9 @@ std::vector<Contact> Contacts(int stations, int qsosPerLog, Random& random, cons
         if (used == 7) continue;  // no band left without a repeat in this tour
         used |= 1 << band;
         const int minute = kFirstMinute + tour * 30 + random.Below(30);
-        Contact c{band, {{a, minute + clock[a] + random.Below(2), true, Call(b)},
-                         {b, minute + clock[b] + random.Below(2), true, Call(a)}}};
+        Contact c{band,
+                  {{a, minute + clock[a] + random.Below(2), true, Call(b)},
+                   {b, minute + clock[b] + random.Below(2), true, Call(a)}}};
         const int fault = random.Below(1000);
         Side& faulty = c.side[random.Below(2)];
         if (fault < 15) faulty.logged = false;
@@ -82,7 +84,8 @@ std::vector<Contact> Contacts(int stations, int qsosPerLog, Random& random, cons
         if (fault >= 25 && fault < 35) faulty.miscopiesExchange = true;
         contacts.push_back(std::move(c));
         if (random.Below(30) == 0) {
-          contacts.push_back(WithAbsent(a, minute + 1, random.Below(3), stations + random.Below(absent + 1)));
+          contacts.push_back(
+              WithAbsent(a, minute + 1, random.Below(3), stations + random.Below(absent + 1)));
         }
       }
     }
@@ -92,13 +95,15 @@ std::vector<Contact> Contacts(int stations, int qsosPerLog, Random& random, cons
 
 std::string Exchange(int serial, int station) {
   std::string digits = std::to_string(serial);
-  return std::string(3 - std::min<std::size_t>(3, digits.size()), '0') + digits + ' ' + kRegions[station % 8];
+  return std::string(3 - std::min<std::size_t>(3, digits.size()), '0') + digits + ' ' +
+         kRegions[station % 8];
 }
 
 }  // namespace
 
 std::vector<ContestLog> GenerateContest(int stations, int qsosPerLog) {
-  Random random(static_cast<std::uint64_t>(stations) * 7919 + static_cast<std::uint64_t>(qsosPerLog));
+  Random random(static_cast<std::uint64_t>(stations) * 7919 +
+                static_cast<std::uint64_t>(qsosPerLog));
   std::vector<int> clock(stations);
   for (int& minutes : clock) minutes = random.Below(20) == 0 ? random.Below(7) - 3 : 0;
   std::vector<Contact> contacts = Contacts(stations, qsosPerLog, random, clock);
@@ -114,7 +119,8 @@ std::vector<ContestLog> GenerateContest(int stations, int qsosPerLog) {
     std::stable_sort(mine.begin(), mine.end(), [&](const auto& x, const auto& y) {
       return contacts[x.first].side[x.second].minute < contacts[y.first].side[y.second].minute;
     });
-    for (std::size_t n = 0; n < mine.size(); ++n) contacts[mine[n].first].side[mine[n].second].serial = int(n) + 1;
+    for (std::size_t n = 0; n < mine.size(); ++n)
+      contacts[mine[n].first].side[mine[n].second].serial = int(n) + 1;
   }
 
   std::vector<ContestLog> logs(stations);
@@ -127,7 +133,8 @@ std::vector<ContestLog> GenerateContest(int stations, int qsosPerLog) {
       const int theirSerial = theirs.station < 0 ? 1 + random.Below(500) : theirs.serial;
       std::string received = Exchange(theirSerial, theirs.station < 0 ? 0 : theirs.station);
       if (mine.miscopiesExchange) received[2] = received[2] == '9' ? '8' : '9';
-      logs[station].qsos.push_back({mine.call, kBands[c.band], kFreqKHz[c.band] + static_cast<std::uint32_t>(i % 40),
+      logs[station].qsos.push_back({mine.call, kBands[c.band],
+                                    kFreqKHz[c.band] + static_cast<std::uint32_t>(i % 40),
                                     mine.minute, Exchange(mine.serial, station), received});
     }
   }
@@ -143,8 +150,8 @@ std::string CabrilloBytes(const ContestLog& log) {
   settings.categoryPower = "LOW";
   for (const ContestQso& q : log.qsos) {
     const OleDate time = MakeOleDate(2026, 12, 5, q.minute / 60, q.minute % 60, 0);
-    AddQsoLine(settings, {q.call, q.freqKHz, CabrilloModeCode("BPSK63"), time, "599", q.exchgSent, "599",
-                          q.exchgRcvd});
+    AddQsoLine(settings, {q.call, q.freqKHz, CabrilloModeCode("BPSK63"), time, "599", q.exchgSent,
+                          "599", q.exchgRcvd});
   }
   test::FakePlatform platform;
   WriteCabrilloLog(settings, static_cast<int>(log.qsos.size()), platform);

@@ -12,7 +12,8 @@ constexpr int kQsosPerLog = 550;
 
 std::vector<std::string> Files(int stations) {
   std::vector<std::string> files;
-  for (const ContestLog& log : GenerateContest(stations, kQsosPerLog)) files.push_back(CabrilloBytes(log));
+  for (const ContestLog& log : GenerateContest(stations, kQsosPerLog))
+    files.push_back(CabrilloBytes(log));
   return files;
 }
 
@@ -27,8 +28,9 @@ void Report(benchmark::State& state, const std::vector<check::LogCheck>& logs) {
   for (const check::LogCheck& log : logs) lines += static_cast<std::int64_t>(log.qsos.size());
   state.SetItemsProcessed(state.iterations() * lines);
   state.counters["lines"] = static_cast<double>(lines);
-  state.counters["per_line"] = benchmark::Counter(static_cast<double>(state.iterations() * lines),
-                                                  benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+  state.counters["per_line"] =
+      benchmark::Counter(static_cast<double>(state.iterations() * lines),
+                         benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
 // The cross-check alone, on logs already read and checked one by one.

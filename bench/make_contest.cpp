@@ -16,7 +16,8 @@ int main(int argc, char** argv) {
   }
   std::error_code error;
   std::filesystem::create_directories(argv[3], error);
-  for (const kovra::bench::ContestLog& log : kovra::bench::GenerateContest(std::atoi(argv[1]), std::atoi(argv[2]))) {
+  for (const kovra::bench::ContestLog& log :
+       kovra::bench::GenerateContest(std::atoi(argv[1]), std::atoi(argv[2]))) {
     const std::filesystem::path path =
         std::filesystem::path(argv[3]) / kovra::CabrilloFileName(kovra::LogBaseName(log.call));
     std::ofstream out(path, std::ios::binary);

@@ -39,9 +39,12 @@ std::vector<GeneratedContact> Contacts(int n) {
 }
 
 struct Engine {
-  std::unique_ptr<Plugin> plugin = std::make_unique<Plugin>(Ports().platform, Ports().form, Ports().host);
+  std::unique_ptr<Plugin> plugin =
+      std::make_unique<Plugin>(Ports().platform, Ports().form, Ports().host);
 
-  void Reset(int reportFlag) { plugin->ResetStats(reportFlag, "RK3A", MakeOleDate(2026, 12, 8, 0, 0, 0)); }
+  void Reset(int reportFlag) {
+    plugin->ResetStats(reportFlag, "RK3A", MakeOleDate(2026, 12, 8, 0, 0, 0));
+  }
   void Add(const GeneratedContact& c) { plugin->AddData(c.Report()); }
   int Remove(const GeneratedContact& c) {
     return plugin->RemoveData(c.call, c.mode, "001", "001", c.band);
@@ -54,10 +57,12 @@ struct Engine {
 
 // The literal reference model on the same inputs, for the ratio.
 struct Model {
-  std::unique_ptr<model::ReferenceModel> plugin = std::make_unique<model::ReferenceModel>(
-      Ports().platform, Ports().form, Ports().host);
+  std::unique_ptr<model::ReferenceModel> plugin =
+      std::make_unique<model::ReferenceModel>(Ports().platform, Ports().form, Ports().host);
 
-  void Reset(int reportFlag) { plugin->ResetStats(reportFlag, "RK3A", MakeOleDate(2026, 12, 8, 0, 0, 0)); }
+  void Reset(int reportFlag) {
+    plugin->ResetStats(reportFlag, "RK3A", MakeOleDate(2026, 12, 8, 0, 0, 0));
+  }
   void Add(const GeneratedContact& c) {
     plugin->AddData({c.call, c.mode, "599", "599", "001 MA", c.exchgRcvd, c.prefix, "", c.band,
                      c.time, c.freqHz});
@@ -152,7 +157,10 @@ BENCHMARK_TEMPLATE(BM_ReFeed, Model)->Apply(Sizes)->Iterations(1);
 BENCHMARK_TEMPLATE(BM_CheckCall, Model)->Apply(Sizes)->Unit(benchmark::kNanosecond);
 BENCHMARK_TEMPLATE(BM_RemoveAndAddBack, Model)->Apply(Sizes)->Unit(benchmark::kNanosecond);
 BENCHMARK_TEMPLATE(BM_Result, Model)->Apply(SizesWithReport);
-BENCHMARK_TEMPLATE(BM_ReFeedAndCabrillo, Model)->Apply(Sizes)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK_TEMPLATE(BM_ReFeedAndCabrillo, Model)
+    ->Apply(Sizes)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
 
 }  // namespace
 }  // namespace kovra::bench

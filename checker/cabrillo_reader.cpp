@@ -31,7 +31,8 @@ class Reader {
     const std::string_view text = Trim(line.text);
     const auto tag = TagOf(text);
     const std::string upper = tag ? Upper(*tag) : std::string();
-    if (first && upper != "START-OF-LOG") Add(line.number, Severity::Error, Code::Start, Text::NoStart);
+    if (first && upper != "START-OF-LOG")
+      Add(line.number, Severity::Error, Code::Start, Text::NoStart);
     if (!tag) {
       if (!first) Add(line.number, Severity::Error, Code::Tag, Text::NoTag);
       return true;
@@ -51,8 +52,10 @@ class Reader {
       Add(line.number, Severity::Warning, Code::Tag, Text::Version2Tag, {upper});
     } else if (kind == TagKind::Unknown) {
       const std::string nearest = NearestTag(upper);
-      if (nearest.empty()) Add(line.number, Severity::Error, Code::Tag, Text::UnknownTag, {upper});
-      else Add(line.number, Severity::Error, Code::Tag, Text::UnknownTagNear, {upper, nearest});
+      if (nearest.empty())
+        Add(line.number, Severity::Error, Code::Tag, Text::UnknownTag, {upper});
+      else
+        Add(line.number, Severity::Error, Code::Tag, Text::UnknownTagNear, {upper, nearest});
     }
     return upper != "END-OF-LOG";
   }

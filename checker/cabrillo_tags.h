@@ -8,8 +8,8 @@ enum class TagKind {
   Once,        // a Cabrillo 3.0 header tag a log holds once
   Repeatable,  // ADDRESS, SOAPBOX, OPERATORS, OFFTIME
   Qso,
-  Comment,     // X-anything, X-QSO included: robots do not count it
-  Version2,    // a Cabrillo 2.0 tag that 3.0 dropped
+  Comment,   // X-anything, X-QSO included: robots do not count it
+  Version2,  // a Cabrillo 2.0 tag that 3.0 dropped
   Unknown
 };
 

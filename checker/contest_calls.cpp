@@ -15,7 +15,8 @@ std::unordered_map<std::string, std::vector<std::uint32_t>> LogsByCall(
   return byCall;
 }
 
-std::vector<std::string> Keys(const std::unordered_map<std::string, std::vector<std::uint32_t>>& map) {
+std::vector<std::string> Keys(
+    const std::unordered_map<std::string, std::vector<std::uint32_t>>& map) {
   std::vector<std::string> keys;
   keys.reserve(map.size());
   for (const auto& entry : map) keys.push_back(entry.first);

@@ -27,8 +27,8 @@ std::vector<CrossLog> CrossLogsOf(const std::vector<LogCheck>& logs) {
     cross[i].call = Upper(logs[i].callsign.value_or(std::string()));
     cross[i].qsos.reserve(logs[i].qsos.size());
     for (const CheckedQso& c : logs[i].qsos) {
-      cross[i].qsos.push_back({BandKey(c), c.mode, c.time ? MinuteOf(*c.time) : 0, c.call, c.fields.sent,
-                               c.received, c.status});
+      cross[i].qsos.push_back({BandKey(c), c.mode, c.time ? MinuteOf(*c.time) : 0, c.call,
+                               c.fields.sent, c.received, c.status});
     }
   }
   return cross;

@@ -14,6 +14,7 @@ namespace kovra::check {
 // counted with the other station's line under its own, the uniques and the
 // tour view. `files` and `verdicts` run parallel to `logs`.
 std::string ContestReport(const std::vector<std::string>& files, const std::vector<LogCheck>& logs,
-                          const std::vector<LogVerdict>& verdicts, std::size_t which, Language language);
+                          const std::vector<LogVerdict>& verdicts, std::size_t which,
+                          Language language);
 
 }  // namespace kovra::check

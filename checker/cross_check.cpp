@@ -15,7 +15,8 @@ constexpr int kFirstWindowTenths = (kMaxFreeOffsetMinutes + kToleranceMinutes) *
 constexpr int kFinalWindowTenths = kToleranceMinutes * 10;
 
 void EstimateOffsets(const QsoPairing& pairing, std::vector<LogVerdict>& verdicts) {
-  const std::vector<std::size_t> partner = pairing.Pair(std::vector<int>(verdicts.size()), kFirstWindowTenths);
+  const std::vector<std::size_t> partner =
+      pairing.Pair(std::vector<int>(verdicts.size()), kFirstWindowTenths);
   std::vector<std::vector<std::int64_t>> differences(verdicts.size());
   for (std::size_t id = 0; id < partner.size(); ++id) {
     if (partner[id] == QsoPairing::kNone) continue;
@@ -24,7 +25,8 @@ void EstimateOffsets(const QsoPairing& pairing, std::vector<LogVerdict>& verdict
   for (std::size_t log = 0; log < verdicts.size(); ++log) {
     LogVerdict& v = verdicts[log];
     v.clockOffsetTenths = EstimateOffsetTenths(std::move(differences[log]));
-    v.clockOffsetTakenOut = v.clockOffsetTenths && std::abs(*v.clockOffsetTenths) <= kMaxFreeOffsetMinutes * 10;
+    v.clockOffsetTakenOut =
+        v.clockOffsetTenths && std::abs(*v.clockOffsetTenths) <= kMaxFreeOffsetMinutes * 10;
   }
 }
 
@@ -46,7 +48,8 @@ class Judge {
     if (calls_.Submitted(q.call)) {
       if (!partner) return {QsoStatus::NotInLog, false, NearestUnpaired(ref, q.call)};
       const CrossQso& theirs = logs_[partner->log].qsos[partner->qso];
-      return {SameExchange(q, theirs) ? QsoStatus::Counted : QsoStatus::ExchangeError, false, partner};
+      return {SameExchange(q, theirs) ? QsoStatus::Counted : QsoStatus::ExchangeError, false,
+              partner};
     }
     if (partner) return {QsoStatus::BustedCall, false, partner};
     return {QsoStatus::Counted, !calls_.HeldElsewhere(q.call, ref.log), std::nullopt};
@@ -62,7 +65,8 @@ class Judge {
   std::optional<QsoRef> NearestUnpaired(QsoRef ref, const std::string& call) const {
     for (const std::uint32_t log : calls_.PartnerLogs(call)) {
       if (log == ref.log) continue;
-      const std::size_t nearest = pairing_.NearestUnpaired(pairing_.Id(ref), log, offsets_, partner_);
+      const std::size_t nearest =
+          pairing_.NearestUnpaired(pairing_.Id(ref), log, offsets_, partner_);
       if (nearest != QsoPairing::kNone) return pairing_.Ref(nearest);
     }
     return std::nullopt;
@@ -91,7 +95,8 @@ std::vector<LogVerdict> CrossCheck(const std::vector<CrossLog>& logs) {
   for (std::size_t log = 0; log < logs.size(); ++log) {
     LogVerdict& v = verdicts[log];
     v.qsos.reserve(logs[log].qsos.size());
-    for (std::size_t qso = 0; qso < logs[log].qsos.size(); ++qso) v.qsos.push_back(judge({log, qso}));
+    for (std::size_t qso = 0; qso < logs[log].qsos.size(); ++qso)
+      v.qsos.push_back(judge({log, qso}));
   }
   return verdicts;
 }

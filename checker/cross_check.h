@@ -15,8 +15,8 @@ constexpr int kToleranceMinutes = 10;
 constexpr int kMaxFreeOffsetMinutes = 10;
 
 struct CrossQso {
-  std::string band;  // what tells bands apart
-  std::string mode;  // as the repeat rule groups the codes
+  std::string band;         // what tells bands apart
+  std::string mode;         // as the repeat rule groups the codes
   std::int64_t minute = 0;  // UTC, whole minutes since any one epoch
   std::string call;         // the worked station
   std::string sent;         // the exchange the log's sent column holds

@@ -3,9 +3,9 @@
 namespace kovra::check {
 
 std::string_view CodeName(Code code) {
-  static constexpr std::string_view kNames[] = {
-      "start", "end",      "tag",     "qso",  "time",      "callsign",
-      "contest", "claimed", "mode", "frequency", "exchange", "repeat"};
+  static constexpr std::string_view kNames[] = {"start", "end",       "tag",      "qso",
+                                                "time",  "callsign",  "contest",  "claimed",
+                                                "mode",  "frequency", "exchange", "repeat"};
   return kNames[static_cast<int>(code)];
 }
 

@@ -12,7 +12,18 @@ namespace kovra::check {
 enum class Severity { Error, Warning };
 
 enum class Code {
-  Start, End, Tag, Qso, Time, Callsign, Contest, Claimed, Mode, Frequency, Exchange, Repeat
+  Start,
+  End,
+  Tag,
+  Qso,
+  Time,
+  Callsign,
+  Contest,
+  Claimed,
+  Mode,
+  Frequency,
+  Exchange,
+  Repeat
 };
 
 // "start", "end", ... as the JSON document names them.

@@ -2,7 +2,6 @@
 
 #include <cstdio>
 
-
 namespace kovra::check {
 
 std::string BandLabel(const std::string& band) {

@@ -24,7 +24,8 @@ void CheckHeader(const CabrilloLog& read, LogCheck& log) {
   const int headerLine = start ? start->line : 1;
   if (const TagLine* call = FirstTag(read, "CALLSIGN")) {
     log.callsign = call->value;
-    if (call->value.empty()) Add(log, call->line, Severity::Error, Code::Callsign, Text::EmptyCallsign);
+    if (call->value.empty())
+      Add(log, call->line, Severity::Error, Code::Callsign, Text::EmptyCallsign);
   } else {
     Add(log, headerLine, Severity::Error, Code::Callsign, Text::NoCallsign);
   }
@@ -32,12 +33,14 @@ void CheckHeader(const CabrilloLog& read, LogCheck& log) {
   if (const TagLine* named = FirstTag(read, "CONTEST")) {
     log.contest = named->value;
     if (Upper(named->value) != contest) {
-      Add(log, named->line, Severity::Error, Code::Contest, Text::OtherContest, {named->value, contest});
+      Add(log, named->line, Severity::Error, Code::Contest, Text::OtherContest,
+          {named->value, contest});
     }
   } else {
     Add(log, headerLine, Severity::Error, Code::Contest, Text::NoContest, {contest});
   }
-  for (const char* tag : {"CATEGORY", "CATEGORY-OPERATOR", "CATEGORY-BAND", "CATEGORY-POWER", "CATEGORY-OVERLAY"}) {
+  for (const char* tag :
+       {"CATEGORY", "CATEGORY-OPERATOR", "CATEGORY-BAND", "CATEGORY-POWER", "CATEGORY-OVERLAY"}) {
     const TagLine* category = FirstTag(read, tag);
     if (!category || category->value.empty()) continue;
     log.category += (log.category.empty() ? "" : " ") + category->value;
@@ -47,7 +50,8 @@ void CheckHeader(const CabrilloLog& read, LogCheck& log) {
   if (!claimed) {
     Add(log, headerLine, Severity::Error, Code::Claimed, Text::NoClaimed);
   } else if (!AllDigits(claimed->value) || claimed->value.size() > 18) {
-    Add(log, claimed->line, Severity::Error, Code::Claimed, Text::ClaimedNotNumber, {claimed->value});
+    Add(log, claimed->line, Severity::Error, Code::Claimed, Text::ClaimedNotNumber,
+        {claimed->value});
   } else {
     log.claimedScore = std::stoll(claimed->value);
   }
@@ -71,12 +75,15 @@ bool CheckTime(const QsoFields& f, LogCheck& log, CheckedQso& c) {
 bool CheckFrequency(const QsoFields& f, LogCheck& log, CheckedQso& c) {
   const FrequencyRead read = ReadFrequency(f.freq);
   if (!read.number) {
-    Add(log, c.line, Severity::Error, Code::Qso, Text::FieldNotNumber, {Text::FieldFrequency, f.freq});
+    Add(log, c.line, Severity::Error, Code::Qso, Text::FieldNotNumber,
+        {Text::FieldFrequency, f.freq});
     return false;
   }
   c.band = read.band;
-  if (read.decimal) Add(log, c.line, Severity::Warning, Code::Frequency, Text::DecimalFrequency, {f.freq});
-  if (!read.contestBand) Add(log, c.line, Severity::Warning, Code::Frequency, Text::OutOfBand, {f.freq});
+  if (read.decimal)
+    Add(log, c.line, Severity::Warning, Code::Frequency, Text::DecimalFrequency, {f.freq});
+  if (!read.contestBand)
+    Add(log, c.line, Severity::Warning, Code::Frequency, Text::OutOfBand, {f.freq});
   return true;
 }
 
@@ -84,12 +91,15 @@ void CheckFields(const QsoFields& f, LogCheck& log, CheckedQso& c) {
   const std::string mode = Upper(f.mode);
   const auto group = ModeGroup(mode);
   c.mode = group ? std::string(*group) : mode;
-  if (!group) Add(log, c.line, Severity::Error, Code::Mode, Text::UnknownMode, {f.mode, ModeCodeList()});
+  if (!group)
+    Add(log, c.line, Severity::Error, Code::Mode, Text::UnknownMode, {f.mode, ModeCodeList()});
   const bool hasCallsign = log.callsign && !log.callsign->empty();
   if (hasCallsign && Upper(f.ownCall) != Upper(*log.callsign)) {
-    Add(log, c.line, Severity::Error, Code::Callsign, Text::OwnCallDiffers, {f.ownCall, *log.callsign});
+    Add(log, c.line, Severity::Error, Code::Callsign, Text::OwnCallDiffers,
+        {f.ownCall, *log.callsign});
   }
-  if (!IsSentExchange(f.sent)) Add(log, c.line, Severity::Error, Code::Exchange, Text::SentRefused, {f.sent});
+  if (!IsSentExchange(f.sent))
+    Add(log, c.line, Severity::Error, Code::Exchange, Text::SentRefused, {f.sent});
   if (!IsReceivedExchange(f.received)) {
     Add(log, c.line, Severity::Error, Code::Exchange, Text::ReceivedRefused, {f.received});
   }
@@ -109,7 +119,7 @@ CheckedQso CheckQso(QsoLine& q, LogCheck& log) {
   const bool band = CheckFrequency(c.fields, log, c);
   CheckFields(c.fields, log, c);
   const bool time = CheckTime(c.fields, log, c);
-  c.status = !band || !time       ? QsoStatus::Unreadable
+  c.status = !band || !time          ? QsoStatus::Unreadable
              : c.fields.call.empty() ? QsoStatus::NoCall
                                      : QsoStatus::Counted;
   return c;
@@ -121,8 +131,8 @@ void MarkRepeats(LogCheck& log) {
   firstInTour.reserve(log.qsos.size());
   for (CheckedQso& c : log.qsos) {
     if (c.status != QsoStatus::Counted) continue;
-    const std::string key = c.call + '\n' + BandKey(c) + '\n' + c.mode + '\n' + c.fields.date + ' ' +
-                            std::to_string(TourOfDay(c.time->hour, c.time->minute));
+    const std::string key = c.call + '\n' + BandKey(c) + '\n' + c.mode + '\n' + c.fields.date +
+                            ' ' + std::to_string(TourOfDay(c.time->hour, c.time->minute));
     const auto [first, isFirst] = firstInTour.try_emplace(key, c.line);
     if (isFirst) continue;
     c.status = QsoStatus::Repeat;
@@ -151,7 +161,9 @@ LogCheck CheckLog(std::string_view bytes) {
   return log;
 }
 
-const std::string& BandKey(const CheckedQso& qso) { return qso.band.empty() ? qso.fields.freq : qso.band; }
+const std::string& BandKey(const CheckedQso& qso) {
+  return qso.band.empty() ? qso.fields.freq : qso.band;
+}
 
 void SettleScore(LogCheck& log) {
   log.unreadable = log.noCall = log.repeats = log.checkedScore = 0;
@@ -176,7 +188,8 @@ void SettleScore(LogCheck& log) {
     Add(log, log.claimedLine, Severity::Warning, Code::Claimed, Text::ClaimedDiffers,
         {std::to_string(*log.claimedScore), std::to_string(log.checkedScore)});
   }
-  std::stable_sort(f.begin(), f.end(), [](const Finding& a, const Finding& b) { return a.line < b.line; });
+  std::stable_sort(f.begin(), f.end(),
+                   [](const Finding& a, const Finding& b) { return a.line < b.line; });
 }
 
 int CountOf(const std::vector<Finding>& findings, Severity severity) {

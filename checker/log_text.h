@@ -8,8 +8,8 @@ namespace kovra::check {
 enum class Encoding { Ascii, Utf8, Utf8WithBom, Cp1251, Utf16 };
 
 struct LogLine {
-  int number = 0;       // from 1, counting every line of the file
-  std::string text;     // UTF-8, without its line end
+  int number = 0;        // from 1, counting every line of the file
+  std::string text;      // UTF-8, without its line end
   bool control = false;  // held a control character other than TAB, now U+FFFD
 };
 

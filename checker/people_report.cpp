@@ -35,7 +35,8 @@ std::string FindingLine(const Finding& f, Language language, std::size_t severit
          PadRight(std::string(CodeName(f.code)), 11) + FindingText(f, language) + "\n";
 }
 
-std::string TourRowText(const std::vector<std::string>& cells, const std::vector<std::size_t>& widths) {
+std::string TourRowText(const std::vector<std::string>& cells,
+                        const std::vector<std::size_t>& widths) {
   std::string line = "  " + PadRight(cells[0], 12) + PadRight(cells[1], 6);
   for (std::size_t i = 2; i < cells.size(); ++i) line += PadLeft(cells[i], widths[i] + 2);
   return line + "\n";
@@ -76,14 +77,16 @@ std::string HeadingText(const std::string& file, const LogCheck& log, Language l
   };
   return Format(Text::Heading, language,
                 {file, orNone(log.callsign), orNone(log.contest),
-                 Word(EncodingText(log.encoding), language)}) + "\n";
+                 Word(EncodingText(log.encoding), language)}) +
+         "\n";
 }
 
 std::string FindingsText(const std::vector<Finding>& findings, Language language) {
   if (findings.empty()) return Word(Text::NoProblems, language) + "\n";
   std::string text = Format(Text::Problems, language,
                             {std::to_string(CountOf(findings, Severity::Error)),
-                             std::to_string(CountOf(findings, Severity::Warning))}) + "\n";
+                             std::to_string(CountOf(findings, Severity::Warning))}) +
+                     "\n";
   const std::size_t severityWidth =
       std::max(Width(Word(Text::Error, language)), Width(Word(Text::Warning, language)));
   std::map<Code, std::size_t> seen;
@@ -92,8 +95,10 @@ std::string FindingsText(const std::vector<Finding>& findings, Language language
   }
   for (const auto& [code, count] : seen) {
     if (count <= kShownPerCode) continue;
-    text += "  " + Format(Text::MoreOfCode, language,
-                          {std::to_string(count - kShownPerCode), std::string(CodeName(code))}) + "\n";
+    text += "  " +
+            Format(Text::MoreOfCode, language,
+                   {std::to_string(count - kShownPerCode), std::string(CodeName(code))}) +
+            "\n";
   }
   return text;
 }
@@ -112,8 +117,8 @@ std::string ScoreText(const LogCheck& log, Language language, bool crossChecked)
   }
   rows.push_back({Text::CheckedScore, std::to_string(log.checkedScore)});
   if (crossChecked) rows.push_back({Text::UniqueCalls, std::to_string(log.uniqueCalls)});
-  rows.push_back(
-      {Text::ClaimedScore, log.claimedScore ? std::to_string(*log.claimedScore) : Word(Text::None, language)});
+  rows.push_back({Text::ClaimedScore, log.claimedScore ? std::to_string(*log.claimedScore)
+                                                       : Word(Text::None, language)});
   std::size_t width = 0;
   for (const auto& [label, value] : rows) width = std::max(width, Width(Word(label, language)));
   std::string text = Word(Text::ScoreHeading, language) + "\n";
@@ -126,7 +131,8 @@ std::string ScoreText(const LogCheck& log, Language language, bool crossChecked)
 std::string TourViewText(const TourView& view, Language language) {
   std::string text = Word(Text::ToursHeading, language) + "\n";
   if (view.rows.empty()) return text + "  " + Word(Text::NoTours, language) + "\n";
-  std::vector<std::string> heading = {Word(Text::TourDate, language), Word(Text::TourStart, language)};
+  std::vector<std::string> heading = {Word(Text::TourDate, language),
+                                      Word(Text::TourStart, language)};
   for (const std::string& band : view.bands) heading.push_back(BandLabel(band));
   heading.push_back(Word(Text::TourRepeats, language));
   std::vector<std::size_t> widths;
@@ -145,14 +151,15 @@ std::string VerdictText(const LogCheck& log, Language language) {
   const int errors = CountOf(log.findings, Severity::Error);
   const int warnings = CountOf(log.findings, Severity::Warning);
   if (errors > 0) return Format(Text::VerdictErrors, language, {std::to_string(errors)}) + "\n";
-  if (warnings > 0) return Format(Text::VerdictWarnings, language, {std::to_string(warnings)}) + "\n";
+  if (warnings > 0)
+    return Format(Text::VerdictWarnings, language, {std::to_string(warnings)}) + "\n";
   return Word(Text::VerdictClean, language) + "\n";
 }
 
 std::string PeopleReport(const std::string& file, const LogCheck& log, Language language) {
   return HeadingText(file, log, language) + "\n" + FindingsText(log.findings, language) + "\n" +
-         ScoreText(log, language) + "\n" + TourViewText(BuildTourView(log.qsos), language) +
-         "\n" + VerdictText(log, language);
+         ScoreText(log, language) + "\n" + TourViewText(BuildTourView(log.qsos), language) + "\n" +
+         VerdictText(log, language);
 }
 
 }  // namespace kovra::check

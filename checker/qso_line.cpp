@@ -62,7 +62,7 @@ bool ReadColumn(std::string_view line, std::size_t& at, std::size_t column, std:
 
 bool ReadByColumns(std::string_view line, QsoFields& f) {
   std::string dateTime;
-  std::string* values[] = {&f.freq, &f.mode,    &dateTime,      &f.ownCall, &f.rstSent,
+  std::string* values[] = {&f.freq, &f.mode, &dateTime,      &f.ownCall, &f.rstSent,
                            &f.sent, &f.call, &f.rstReceived, &f.received};
   static_assert(std::size(values) == std::size(kQsoColumns));
   std::size_t at = kTagLength;
@@ -103,10 +103,12 @@ constexpr Text kTailFields[] = {Text::FieldOwnCall, Text::FieldRstSent,     Text
 // may follow either number.
 std::optional<Finding> ReadByTokens(std::string_view line, int number, QsoFields& f) {
   const std::vector<std::string_view> t = Tokens(line.substr(kTagLength));
-  if (t.size() < std::size(kHeadFields)) return Problem(number, Text::FieldMissing, {kHeadFields[t.size()]});
+  if (t.size() < std::size(kHeadFields))
+    return Problem(number, Text::FieldMissing, {kHeadFields[t.size()]});
   f.freq = t[0], f.mode = t[1], f.date = t[2], f.time = t[3];
   const std::vector<std::string_view> r(t.begin() + 4, t.end());
-  if (r.size() < std::size(kTailFields)) return Problem(number, Text::FieldMissing, {kTailFields[r.size()]});
+  if (r.size() < std::size(kTailFields))
+    return Problem(number, Text::FieldMissing, {kTailFields[r.size()]});
   if (r.size() > std::size(kTailFields) + 2) {
     return Problem(number, Text::ExtraFields, {std::string(r[std::size(kTailFields) + 2])});
   }

@@ -31,11 +31,13 @@ QsoPairing::QsoPairing(const std::vector<CrossLog>& logs, ContestCalls& calls) {
   for (std::uint32_t log = 0; log < logs.size(); ++log) {
     base_.push_back(records_.size());
     for (const CrossQso& q : logs[log].qsos) {
-      Record r{log, id(q.band), id('\n' + q.mode), q.single == QsoStatus::Repeat, q.minute, nullptr};
+      Record r{log,      id(q.band), id('\n' + q.mode), q.single == QsoStatus::Repeat,
+               q.minute, nullptr};
       if (Pairable(q)) {
         r.partnerLogs = &calls.PartnerLogs(q.call);
         for (const std::uint32_t other : *r.partnerLogs) {
-          if (other != log) index_.push_back({{log, other, r.band, r.mode}, q.minute, records_.size()});
+          if (other != log)
+            index_.push_back({{log, other, r.band, r.mode}, q.minute, records_.size()});
         }
       }
       records_.push_back(r);
@@ -47,11 +49,14 @@ QsoPairing::QsoPairing(const std::vector<CrossLog>& logs, ContestCalls& calls) {
 }
 
 QsoRef QsoPairing::Ref(std::size_t id) const {
-  const std::size_t log = static_cast<std::size_t>(std::upper_bound(base_.begin(), base_.end(), id) - base_.begin()) - 1;
+  const std::size_t log =
+      static_cast<std::size_t>(std::upper_bound(base_.begin(), base_.end(), id) - base_.begin()) -
+      1;
   return {log, id - base_[log]};
 }
 
-std::vector<QsoPairing::Entry>::const_iterator QsoPairing::Find(const Record& record, std::uint32_t owner,
+std::vector<QsoPairing::Entry>::const_iterator QsoPairing::Find(const Record& record,
+                                                                std::uint32_t owner,
                                                                 std::int64_t fromMinute) const {
   const Entry probe{{owner, record.log, record.band, record.mode}, fromMinute, 0};
   return std::lower_bound(index_.begin(), index_.end(), probe, [](const Entry& x, const Entry& y) {
@@ -63,11 +68,13 @@ int QsoPairing::Distance(std::size_t a, std::size_t b, const std::vector<int>& o
   const Record& x = records_[a];
   const Record& y = records_[b];
   const std::int64_t apart = (x.minute - y.minute) * 10 - offsetTenths[x.log] + offsetTenths[y.log];
-  return static_cast<int>(std::min<std::int64_t>(apart < 0 ? -apart : apart, std::numeric_limits<int>::max()));
+  return static_cast<int>(
+      std::min<std::int64_t>(apart < 0 ? -apart : apart, std::numeric_limits<int>::max()));
 }
 
-void QsoPairing::AddCandidates(std::size_t id, std::uint32_t owner, const std::vector<int>& offsetTenths,
-                               int windowTenths, std::vector<Candidate>& out) const {
+void QsoPairing::AddCandidates(std::size_t id, std::uint32_t owner,
+                               const std::vector<int>& offsetTenths, int windowTenths,
+                               std::vector<Candidate>& out) const {
   const Record& a = records_[id];
   // a's time on owner's clock, in tenths of a minute
   const std::int64_t centre = a.minute * 10 - offsetTenths[a.log] + offsetTenths[owner];
@@ -80,14 +87,16 @@ void QsoPairing::AddCandidates(std::size_t id, std::uint32_t owner, const std::v
   }
 }
 
-std::vector<std::size_t> QsoPairing::Pair(const std::vector<int>& offsetTenths, int windowTenths) const {
+std::vector<std::size_t> QsoPairing::Pair(const std::vector<int>& offsetTenths,
+                                          int windowTenths) const {
   std::vector<Candidate> candidates;
   candidates.reserve(records_.size());
   for (std::size_t id = 0; id < records_.size(); ++id) {
     if (!records_[id].partnerLogs) continue;
     for (const std::uint32_t owner : *records_[id].partnerLogs) {
       // each pair once, from its lower log's side
-      if (owner > records_[id].log) AddCandidates(id, owner, offsetTenths, windowTenths, candidates);
+      if (owner > records_[id].log)
+        AddCandidates(id, owner, offsetTenths, windowTenths, candidates);
     }
   }
   std::sort(candidates.begin(), candidates.end());
@@ -100,14 +109,15 @@ std::vector<std::size_t> QsoPairing::Pair(const std::vector<int>& offsetTenths, 
   return partner;
 }
 
-std::size_t QsoPairing::NearestUnpaired(std::size_t id, std::uint32_t log, const std::vector<int>& offsetTenths,
+std::size_t QsoPairing::NearestUnpaired(std::size_t id, std::uint32_t log,
+                                        const std::vector<int>& offsetTenths,
                                         const std::vector<std::size_t>& partner) const {
   const Record& a = records_[id];
   const Key key{log, a.log, a.band, a.mode};
   std::size_t nearest = kNone;
   int best = std::numeric_limits<int>::max();
-  for (auto it = Find(a, log, std::numeric_limits<std::int64_t>::min()); it != index_.end() && it->key == key;
-       ++it) {
+  for (auto it = Find(a, log, std::numeric_limits<std::int64_t>::min());
+       it != index_.end() && it->key == key; ++it) {
     const int distance = Distance(id, it->id, offsetTenths);
     if (partner[it->id] == kNone && distance < best) best = distance, nearest = it->id;
   }

@@ -29,7 +29,8 @@ class QsoPairing {
   std::vector<std::size_t> Pair(const std::vector<int>& offsetTenths, int windowTenths) const;
 
   // The unpaired record of `log` nearest in time that may stand for record `id`.
-  std::size_t NearestUnpaired(std::size_t id, std::uint32_t log, const std::vector<int>& offsetTenths,
+  std::size_t NearestUnpaired(std::size_t id, std::uint32_t log,
+                              const std::vector<int>& offsetTenths,
                               const std::vector<std::size_t>& partner) const;
 
  private:

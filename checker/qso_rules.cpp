@@ -133,8 +133,8 @@ std::optional<DateTimeParts> ReadDateTime(std::string_view date, std::string_vie
   // The calendar is the core's: a date that does not exist comes back as another one.
   const auto made = ToDateTimeParts(
       MakeOleDate(wanted.year, wanted.month, wanted.day, wanted.hour, wanted.minute, 0));
-  const bool same = made && made->year == wanted.year && made->month == wanted.month &&
-                    made->day == wanted.day;
+  const bool same =
+      made && made->year == wanted.year && made->month == wanted.month && made->day == wanted.day;
   if (!same) return problem = Text::BadDate, std::nullopt;
   return wanted;
 }

@@ -34,9 +34,9 @@ std::optional<std::string_view> ModeGroup(std::string_view code);
 std::string ModeCodeList();
 
 struct FrequencyRead {
-  bool number = false;   // else the QSO line cannot be read
-  bool decimal = false;  // whole kHz belong there
-  std::string band;      // as the core names it; empty outside every band
+  bool number = false;       // else the QSO line cannot be read
+  bool decimal = false;      // whole kHz belong there
+  std::string band;          // as the core names it; empty outside every band
   bool contestBand = false;  // an amateur band from 160 m to 10 m
 };
 

@@ -15,7 +15,8 @@ bool Plain(char c) { return IsLetter(c) || IsDigit(c) || c == '_' || c == '-'; }
 // Windows opens these as devices whatever follows them.
 bool IsDeviceName(const std::string& upper) {
   static const std::set<std::string> kDevices{"CON", "PRN", "AUX", "NUL"};
-  const bool numbered = upper.size() == 4 && (upper.rfind("COM", 0) == 0 || upper.rfind("LPT", 0) == 0) &&
+  const bool numbered = upper.size() == 4 &&
+                        (upper.rfind("COM", 0) == 0 || upper.rfind("LPT", 0) == 0) &&
                         upper[3] >= '0' && upper[3] <= '9';
   return numbered || kDevices.count(upper) != 0;
 }

@@ -11,7 +11,8 @@ namespace {
 // apostrophe makes it text.
 std::string TextCell(const std::string& text) {
   const std::size_t first = text.find_first_not_of(' ');
-  const bool formula = first != std::string::npos && std::string("=+-@\t\r").find(text[first]) != std::string::npos;
+  const bool formula =
+      first != std::string::npos && std::string("=+-@\t\r").find(text[first]) != std::string::npos;
   std::string cell = formula ? "'" + text : text;
   if (cell.find_first_of(",\"\r\n") == std::string::npos) return cell;
   std::string quoted = "\"";
@@ -31,9 +32,18 @@ std::string Minutes(const std::optional<double>& minutes) {
 }  // namespace
 
 ResultRow ResultRowOf(const std::string& file, const LogCheck& log) {
-  return {log.callsign.value_or(std::string()), log.category, file, log.claimedScore, log.checkedScore,
-          static_cast<int>(log.qsos.size()), log.repeats, log.notInLog, log.bustedCalls, log.exchangeErrors,
-          log.uniqueCalls, log.clockOffsetMinutes};
+  return {log.callsign.value_or(std::string()),
+          log.category,
+          file,
+          log.claimedScore,
+          log.checkedScore,
+          static_cast<int>(log.qsos.size()),
+          log.repeats,
+          log.notInLog,
+          log.bustedCalls,
+          log.exchangeErrors,
+          log.uniqueCalls,
+          log.clockOffsetMinutes};
 }
 
 std::string ResultsCsv(std::vector<ResultRow> rows) {
@@ -45,10 +55,11 @@ std::string ResultsCsv(std::vector<ResultRow> rows) {
       "exchange_errors,unique_calls,clock_offset_minutes,file\r\n";
   for (const ResultRow& r : rows) {
     for (const std::string& cell :
-         {TextCell(r.callsign), TextCell(r.category), r.claimedScore ? Number(*r.claimedScore) : std::string(),
-          Number(r.checkedScore),
-          Number(r.qsos), Number(r.repeats), Number(r.notInLog), Number(r.bustedCalls), Number(r.exchangeErrors),
-          Number(r.uniqueCalls), Minutes(r.clockOffsetMinutes), TextCell(r.file)}) {
+         {TextCell(r.callsign), TextCell(r.category),
+          r.claimedScore ? Number(*r.claimedScore) : std::string(), Number(r.checkedScore),
+          Number(r.qsos), Number(r.repeats), Number(r.notInLog), Number(r.bustedCalls),
+          Number(r.exchangeErrors), Number(r.uniqueCalls), Minutes(r.clockOffsetMinutes),
+          TextCell(r.file)}) {
       csv += cell;
       csv += ',';
     }

@@ -23,7 +23,9 @@ std::vector<std::string> BandsOf(const std::vector<CheckedQso>& qsos) {
       bands.push_back(c.band);
     }
   }
-  const auto edge = [](const std::string& band) { return BandLowerEdge(band).value_or(UINT32_MAX); };
+  const auto edge = [](const std::string& band) {
+    return BandLowerEdge(band).value_or(UINT32_MAX);
+  };
   std::stable_sort(bands.begin(), bands.end(),
                    [&](const std::string& a, const std::string& b) { return edge(a) < edge(b); });
   return bands;

@@ -7,8 +7,8 @@
 namespace kovra::check {
 
 struct TourRow {
-  DateTimeParts start;      // the tour's first minute
-  std::vector<int> qsos;    // per band, as TourView::bands lists them; repeats included
+  DateTimeParts start;    // the tour's first minute
+  std::vector<int> qsos;  // per band, as TourView::bands lists them; repeats included
   int repeats = 0;
 };
 

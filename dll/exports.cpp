@@ -43,7 +43,8 @@ const char* GetSetName(int index) { return index == 0 ? "velmora" : ""; }
 int ResetStats0(KText, int reportFlag, KText callsign, KDate, KDate titleDate, KText, KText, KText,
                 KText, KText, KText, KText, KText, KText, KText, int, int, int, double, double,
                 KText, KText, KText) {
-  return Guarded(1, [&] { return g_plugin.ResetStats(reportFlag, Text(callsign), Date(titleDate)); });
+  return Guarded(1,
+                 [&] { return g_plugin.ResetStats(reportFlag, Text(callsign), Date(titleDate)); });
 }
 
 int AddData0(KText, KText call, KDate time, KDate, KDate, KDate, unsigned, unsigned freqHz,
@@ -67,9 +68,9 @@ int RemoveData0(KText, KText call, KDate, KDate, KDate, KDate, unsigned, unsigne
   });
 }
 
-int CheckCall0(KText call, unsigned, unsigned, KText mode, KText, KText, KText, KText, KText,
-               KText, KText, KText, KText, KText prefix, int, int, int, double, double, KText,
-               KText, KText, KText, KText region, KText band, KText, char*, char* message) {
+int CheckCall0(KText call, unsigned, unsigned, KText mode, KText, KText, KText, KText, KText, KText,
+               KText, KText, KText, KText prefix, int, int, int, double, double, KText, KText,
+               KText, KText, KText region, KText band, KText, char*, char* message) {
   return Guarded(1, [&] {
     std::optional<std::string_view> countryPrefix;
     if (prefix) countryPrefix = prefix;

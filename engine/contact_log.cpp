@@ -24,8 +24,8 @@ uint32_t StationHash(std::string_view call, std::string_view mode, std::string_v
 }
 
 uint32_t ContentHash(const Contact& c) {
-  std::size_t seed = HashTexts({c.call, c.band, c.mode, c.exchgRcvd, c.exchgSent, c.rstRcvd,
-                                c.rstSent, c.prefix, c.extra});
+  std::size_t seed = HashTexts(
+      {c.call, c.band, c.mode, c.exchgRcvd, c.exchgSent, c.rstRcvd, c.rstSent, c.prefix, c.extra});
   Mix(seed, c.freqKHz);
   // 0.0 and -0.0 are the same day count; NaN equals nothing, so any hash will do.
   Mix(seed, std::hash<double>()(c.time.value == 0.0 ? 0.0 : c.time.value));
@@ -103,9 +103,9 @@ bool ContactLog::RemoveFirst(std::string_view call, std::string_view mode, std::
 
 // Renumbers the living entries, so the indexes are built again.
 void ContactLog::Compact() {
-  entries_.erase(std::remove_if(entries_.begin(), entries_.end(),
-                                [](const Entry& e) { return e.removed; }),
-                 entries_.end());
+  entries_.erase(
+      std::remove_if(entries_.begin(), entries_.end(), [](const Entry& e) { return e.removed; }),
+      entries_.end());
   removed_ = 0;
   identical_.Clear();
   stations_.Clear();
@@ -132,9 +132,8 @@ uint32_t ContactLog::Earliest(std::string_view call, std::string_view mode,
 
 uint32_t ContactLog::Earliest(uint32_t stationHash, std::string_view call, std::string_view mode,
                               std::string_view band) const {
-  return stations_.Find(stationHash, [&](uint32_t i) {
-    return SameStation(entries_[i].contact, call, mode, band);
-  });
+  return stations_.Find(
+      stationHash, [&](uint32_t i) { return SameStation(entries_[i].contact, call, mode, band); });
 }
 
 int ContactLog::CountedOnBand(std::string_view band) const {

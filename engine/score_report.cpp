@@ -9,11 +9,11 @@ std::string Row(const std::string& label, std::size_t qsos, int points) {
 
 }  // namespace
 
-ContestResult BuildContestResult(const ContactLog& log, BandList& bands, const std::string& titleDate,
-                             const std::string& callsign) {
+ContestResult BuildContestResult(const ContactLog& log, BandList& bands,
+                                 const std::string& titleDate, const std::string& callsign) {
   ContestResult report;
-  report.text = "VELMORA " + titleDate + " \r\n     Contestant: " + callsign +
-                "\r\nBand\tQSOs\tPoints\r\n";
+  report.text =
+      "VELMORA " + titleDate + " \r\n     Contestant: " + callsign + "\r\nBand\tQSOs\tPoints\r\n";
   bands.SortForReport();
   for (const std::string& band : bands.bands()) {
     const int count = log.CountedOnBand(band);

@@ -13,7 +13,7 @@ struct ContestResult {
 
 // Sorts the band list for the table as a side effect, as the host expects the
 // order to stay until the next report.
-ContestResult BuildContestResult(const ContactLog& log, BandList& bands, const std::string& titleDate,
-                             const std::string& callsign);
+ContestResult BuildContestResult(const ContactLog& log, BandList& bands,
+                                 const std::string& titleDate, const std::string& callsign);
 
 }  // namespace kovra

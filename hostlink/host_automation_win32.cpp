@@ -39,8 +39,8 @@ bool HostAutomationConnection::SendCommand(const std::string& text) {
   arg.vt = VT_BSTR;
   arg.bstrVal = command;
   DISPPARAMS params = {&arg, nullptr, 1, 0};
-  const HRESULT hr = dispatch_->Invoke(kSendCommand, IID_NULL, LOCALE_USER_DEFAULT,
-                                       DISPATCH_METHOD, &params, nullptr, nullptr, nullptr);
+  const HRESULT hr = dispatch_->Invoke(kSendCommand, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD,
+                                       &params, nullptr, nullptr, nullptr);
   SysFreeString(command);
   return SUCCEEDED(hr);
 }

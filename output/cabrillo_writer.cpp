@@ -72,7 +72,14 @@ void AddQsoLine(StationSettings& s, const QsoFields& q) {
   AppendCabrilloDateTime(dateTime, q.time);
   const std::string_view values[] = {
       std::string_view(freq, static_cast<std::size_t>(freqEnd - freq)),
-      q.modeCode, dateTime, s.callsign, q.rstSent, q.exchgSent, q.call, q.rstRcvd, q.exchgRcvd};
+      q.modeCode,
+      dateTime,
+      s.callsign,
+      q.rstSent,
+      q.exchgSent,
+      q.call,
+      q.rstRcvd,
+      q.exchgRcvd};
   static_assert(std::size(values) == std::size(kQsoColumns));
   std::string& out = s.qsoLines;
   out += "QSO:";

@@ -32,8 +32,8 @@ std::string LogBaseName(std::string_view callsign);
 
 // Loads the settings file, lets the operator review the header in the form and
 // saves it on OK. Returns 1 on OK, else 0.
-int EditStationSettings(StationSettings& settings, const std::string& callsign,
-                        Platform& platform, SettingsFormRunner& form);
+int EditStationSettings(StationSettings& settings, const std::string& callsign, Platform& platform,
+                        SettingsFormRunner& form);
 
 // Keeps the score of a result in the settings file, where the next form shows it.
 void SaveClaimedScore(int score, Platform& platform);

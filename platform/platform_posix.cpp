@@ -38,8 +38,7 @@ void PosixPlatform::ShowMessage(const MessageBoxRequest& request) {
 }
 
 std::string PosixPlatform::ReadProfileString(const std::string& section, const std::string& key,
-                                             const std::string& fallback,
-                                             const std::string& file) {
+                                             const std::string& fallback, const std::string& file) {
   const auto bytes = ReadWholeFile(NativePath(file));
   return ReadProfileValue(bytes ? *bytes : std::string(), section, key, fallback);
 }
@@ -50,8 +49,8 @@ bool PosixPlatform::WriteProfileString(const std::string& section, const std::st
   const auto bytes = ReadWholeFile(path);
   // A settings file that is there but cannot be read is not replaced by one key.
   if (!bytes && access(path.c_str(), F_OK) == 0) return false;
-  return ReplaceWholeFile(path, WithProfileValue(bytes ? *bytes : std::string(), section, key, value),
-                          MoveOver);
+  return ReplaceWholeFile(
+      path, WithProfileValue(bytes ? *bytes : std::string(), section, key, value), MoveOver);
 }
 
 std::optional<std::string> PosixPlatform::ReadFile(const std::string& name) {

@@ -70,8 +70,8 @@ class Win32Platform final : public Platform {
 
   bool WriteProfileString(const std::string& section, const std::string& key,
                           const std::string& value, const std::string& file) override {
-    return WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(),
-                                      file.c_str()) != 0;
+    return WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), file.c_str()) !=
+           0;
   }
 
   std::optional<std::string> ReadFile(const std::string& name) override {

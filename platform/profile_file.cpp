@@ -91,8 +91,8 @@ std::string_view Unquoted(std::string_view value) {
 
 }  // namespace
 
-std::string ReadProfileValue(std::string_view file, std::string_view section,
-                             std::string_view key, std::string_view fallback) {
+std::string ReadProfileValue(std::string_view file, std::string_view section, std::string_view key,
+                             std::string_view fallback) {
   const Place place = Find(Lines(file), section, key);
   // Windows strips a default's trailing blanks too.
   fallback.remove_suffix(fallback.size() - (fallback.find_last_not_of(' ') + 1));
@@ -100,8 +100,8 @@ std::string ReadProfileValue(std::string_view file, std::string_view section,
   return std::string(value.substr(0, kValueLimit));
 }
 
-std::string WithProfileValue(std::string_view file, std::string_view section,
-                             std::string_view key, std::string_view value) {
+std::string WithProfileValue(std::string_view file, std::string_view section, std::string_view key,
+                             std::string_view value) {
   std::vector<std::string_view> lines = Lines(file);
   const Place place = Find(lines, section, key);
   const std::string keyLine = std::string(key) + "=" + std::string(value);

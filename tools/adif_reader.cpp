@@ -16,9 +16,8 @@ bool ParseSpecifier(std::string_view tag, std::uint64_t limit, std::string& name
   name = Upper(tag.substr(0, colon));
   std::string_view rest = tag.substr(colon + 1);
   const std::size_t typeColon = rest.find(':');
-  const std::string_view type = typeColon == std::string_view::npos
-                                    ? std::string_view()
-                                    : rest.substr(typeColon + 1);
+  const std::string_view type =
+      typeColon == std::string_view::npos ? std::string_view() : rest.substr(typeColon + 1);
   const std::string_view digits = rest.substr(0, typeColon);
   if (name.empty() || name.find('<') != std::string::npos || digits.empty()) return false;
   if (typeColon != std::string_view::npos && (type.size() != 1 || !IsLetter(type[0]))) {
@@ -42,7 +41,8 @@ class Reader {
     while ((pos = text_.find('<', pos)) != std::string_view::npos) {
       if (!Tag(pos)) return false;
     }
-    if (inHeader_) return Fail("the file does not begin with \"<\", so it needs a header ending in <EOH>");
+    if (inHeader_)
+      return Fail("the file does not begin with \"<\", so it needs a header ending in <EOH>");
     if (!fields_.empty()) EndRecord(false);
     return true;
   }

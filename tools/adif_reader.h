@@ -11,8 +11,8 @@ struct AdifField {
 };
 
 struct AdifRecord {
-  int number = 0;      // 1 for the first QSO record of the file
-  bool ended = true;   // false: the file ended before its <EOR>
+  int number = 0;     // 1 for the first QSO record of the file
+  bool ended = true;  // false: the file ended before its <EOR>
   std::vector<AdifField> fields;
 
   // The first field of that (upper-case) name, or null.

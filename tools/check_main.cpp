@@ -31,7 +31,8 @@ int ErrorStatus(const std::vector<LogCheck>& logs) {
   return 0;
 }
 
-int RunOne(const CheckOptions& options, Language language, const FileReader& read, Console& console) {
+int RunOne(const CheckOptions& options, Language language, const FileReader& read,
+           Console& console) {
   const std::string& path = options.logs.front();
   std::string why;
   const std::optional<std::string> bytes = read(path, why);
@@ -49,7 +50,8 @@ int RunOne(const CheckOptions& options, Language language, const FileReader& rea
 }
 
 // Folders stand for the .cbr files in them.
-std::vector<std::string> LogPaths(const CheckOptions& options, Language language, Console& console, int& status) {
+std::vector<std::string> LogPaths(const CheckOptions& options, Language language, Console& console,
+                                  int& status) {
   std::vector<std::string> paths;
   for (const std::string& arg : options.logs) {
     if (!IsFolder(arg)) {
@@ -70,8 +72,8 @@ std::vector<std::string> LogPaths(const CheckOptions& options, Language language
 }
 
 // A log that cannot be read is named and left out; the others are still checked.
-Contest ReadAll(const std::vector<std::string>& paths, Language language, const FileReader& read, Console& console,
-                int& status) {
+Contest ReadAll(const std::vector<std::string>& paths, Language language, const FileReader& read,
+                Console& console, int& status) {
   Contest contest;
   for (std::size_t i = 0; i < paths.size(); ++i) {
     std::string why;
@@ -84,8 +86,10 @@ Contest ReadAll(const std::vector<std::string>& paths, Language language, const 
       status = 2;
     }
     if ((i + 1) * kProgressSteps / paths.size() != i * kProgressSteps / paths.size()) {
-      console.Err(kProgram + Format(Text::ProgressReading, language,
-                                    {std::to_string(i + 1), std::to_string(paths.size())}) + "\n");
+      console.Err(kProgram +
+                  Format(Text::ProgressReading, language,
+                         {std::to_string(i + 1), std::to_string(paths.size())}) +
+                  "\n");
     }
   }
   return contest;
@@ -98,7 +102,9 @@ std::string ReportOf(const Contest& c, std::size_t i, Language language) {
 
 // results.csv and a report per log, named after its call (its file where it has none).
 int WriteOut(const Contest& c, const std::string& folder, Language language, Console& console) {
-  console.Err(kProgram + Format(Text::ProgressWriting, language, {std::to_string(c.logs.size()), folder}) + "\n");
+  console.Err(kProgram +
+              Format(Text::ProgressWriting, language, {std::to_string(c.logs.size()), folder}) +
+              "\n");
   std::vector<std::string> calls;
   std::vector<ResultRow> rows;
   for (std::size_t i = 0; i < c.logs.size(); ++i) {
@@ -121,22 +127,28 @@ int WriteOut(const Contest& c, const std::string& folder, Language language, Con
   return 0;
 }
 
-int RunMany(const CheckOptions& options, Language language, const FileReader& read, Console& console) {
+int RunMany(const CheckOptions& options, Language language, const FileReader& read,
+            Console& console) {
   int status = 0;
-  Contest c = ReadAll(LogPaths(options, language, console, status), language, read, console, status);
+  Contest c =
+      ReadAll(LogPaths(options, language, console, status), language, read, console, status);
   if (c.logs.size() >= 2) {
     std::size_t lines = 0;
     for (const LogCheck& log : c.logs) lines += log.qsos.size();
-    console.Err(kProgram + Format(Text::ProgressCrossCheck, language,
-                                  {std::to_string(lines), std::to_string(c.logs.size())}) + "\n");
+    console.Err(kProgram +
+                Format(Text::ProgressCrossCheck, language,
+                       {std::to_string(lines), std::to_string(c.logs.size())}) +
+                "\n");
     c.verdicts = CrossCheckLogs(c.logs);
   }
   if (options.json) {
     std::vector<nlohmann::ordered_json> documents;
-    for (std::size_t i = 0; i < c.logs.size(); ++i) documents.push_back(LogJson(c.files[i], c.logs[i], language));
+    for (std::size_t i = 0; i < c.logs.size(); ++i)
+      documents.push_back(LogJson(c.files[i], c.logs[i], language));
     console.Out(JsonDocument(documents));
   } else if (!options.out) {
-    for (std::size_t i = 0; i < c.logs.size(); ++i) console.Out((i ? "\n\n" : "") + ReportOf(c, i, language));
+    for (std::size_t i = 0; i < c.logs.size(); ++i)
+      console.Out((i ? "\n\n" : "") + ReportOf(c, i, language));
   }
   if (options.out) status = std::max(status, WriteOut(c, *options.out, language, console));
   return status == 2 ? 2 : std::max(status, ErrorStatus(c.logs));

@@ -10,7 +10,8 @@
 namespace kovra::check {
 
 // The file's bytes, by its name in UTF-8; nothing, with the reason, when it cannot be read.
-using FileReader = std::function<std::optional<std::string>(const std::string& path, std::string& why)>;
+using FileReader =
+    std::function<std::optional<std::string>(const std::string& path, std::string& why)>;
 
 // The whole of kovra-check, after the command line (without the program's
 // name). Exit status 0 when no finding is an error, 1 when one is, 2 for a

@@ -10,7 +10,7 @@ namespace kovra::check {
 struct CheckOptions {
   std::vector<std::string> logs;  // files, or folders of .cbr files
   bool json = false;
-  std::optional<std::string> out;  // the folder for results.csv and the reports
+  std::optional<std::string> out;    // the folder for results.csv and the reports
   std::optional<Language> language;  // none: the user's
   bool help = false;
   bool version = false;

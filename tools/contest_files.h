@@ -12,6 +12,7 @@ bool IsFolder(const std::string& path);
 bool LogsInFolder(const std::string& folder, std::vector<std::string>& logs, std::string& why);
 
 // Creates the folder if need be and writes the file `name` (no folder part) in it.
-bool WriteInFolder(const std::string& folder, const std::string& name, const std::string& bytes, std::string& why);
+bool WriteInFolder(const std::string& folder, const std::string& name, const std::string& bytes,
+                   std::string& why);
 
 }  // namespace kovra::check

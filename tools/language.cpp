@@ -12,7 +12,7 @@ check::Language LanguageOfLocale(const char* lcAll, const char* lcMessages, cons
   for (const char* value : {lcAll, lcMessages, lang}) {
     if (value && *value) {
       return std::string_view(value).substr(0, 2) == "ru" ? check::Language::Russian
-                                                           : check::Language::English;
+                                                          : check::Language::English;
     }
   }
   return check::Language::English;

@@ -77,7 +77,7 @@ ReplayResult RunReplay(const ReplayPlan& plan, const host::PluginCalls& calls, b
   result.resultText = text ? text : "";
   if (report) {
     const auto after = Stamp(result.cabrilloName);
-    result.cabrillo = !after ? LogOnDisk::Missing
+    result.cabrillo = !after            ? LogOnDisk::Missing
                       : after == before ? LogOnDisk::LeftFromBefore
                                         : LogOnDisk::Written;
   }

@@ -28,8 +28,8 @@ bool PlanReplay(const std::string& path, const std::string& callsign, ReplayPlan
 enum class LogOnDisk { Written, Missing, LeftFromBefore };
 
 struct ReplayResult {
-  std::string resultText;  // code page 1251, as the plug-in returned it
-  int score = 0;              // as GetResult0 wrote it
+  std::string resultText;      // code page 1251, as the plug-in returned it
+  int score = 0;               // as GetResult0 wrote it
   bool pluginsFolder = false;  // Plugins\ is there for the settings file
   std::string outputBox;       // the "Output" box's text, as the operator read it
   std::string cabrilloName;    // with the report flag only

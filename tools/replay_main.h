@@ -13,8 +13,7 @@ class PluginSource {
   virtual ~PluginSource() = default;
   // Makes the calls usable and sets up the answers to the modal windows; false
   // with the reason when the plug-in cannot be used.
-  virtual bool Open(const ReplayOptions& options, host::PluginCalls& calls,
-                    std::string& error) = 0;
+  virtual bool Open(const ReplayOptions& options, host::PluginCalls& calls, std::string& error) = 0;
   virtual void Close() = 0;
   // The text of the last "Output" box the plug-in showed; empty when none. After Close.
   virtual std::string OutputBoxText() const = 0;

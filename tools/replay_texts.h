@@ -13,12 +13,34 @@ using check::Language;
 // {1}, {2}... stand for the arguments.
 enum class ReplayText {
   // The summary.
-  Replayed, ScoreReturned, NoRepeats, Repeats, Tour, RepeatLine, Station, NoTime, Identical,
-  IdenticalLine, NoPluginsFolder, OutputBox, NoneSeen, CabrilloWritten, CabrilloUnchanged,
+  Replayed,
+  ScoreReturned,
+  NoRepeats,
+  Repeats,
+  Tour,
+  RepeatLine,
+  Station,
+  NoTime,
+  Identical,
+  IdenticalLine,
+  NoPluginsFolder,
+  OutputBox,
+  NoneSeen,
+  CabrilloWritten,
+  CabrilloUnchanged,
   CabrilloMissing,
   // The notes on the log, before the replay.
-  UnsafeCallsign, RecordNote, NoCall, InvalidTime, NoFreq, FreqAbove32Bits, FreqNotNumber,
-  SentBandEdge, SentZeroHz, NoBand, CutOff,
+  UnsafeCallsign,
+  RecordNote,
+  NoCall,
+  InvalidTime,
+  NoFreq,
+  FreqAbove32Bits,
+  FreqNotNumber,
+  SentBandEdge,
+  SentZeroHz,
+  NoBand,
+  CutOff,
   Count  // not a text: the number of them
 };
 

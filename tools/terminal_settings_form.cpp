@@ -56,12 +56,13 @@ std::string OnOneLine(const std::string& cp1251) {
 
 int TerminalSettingsForm::Run(SettingsForm& form) {
   if (!isatty(fileno(in_))) {
-    std::fputs("kovra-replay: no terminal to ask on: the settings form is cancelled "
-               "(--confirm presses OK on it as shown)\n", err_);
+    std::fputs(
+        "kovra-replay: no terminal to ask on: the settings form is cancelled "
+        "(--confirm presses OK on it as shown)\n",
+        err_);
     return kFormCancel;
   }
-  std::fputs("Velmora: the station settings form. Enter keeps a value, \"-\" empties it.\n",
-             out_);
+  std::fputs("Velmora: the station settings form. Enter keeps a value, \"-\" empties it.\n", out_);
   SettingsForm answers = form;
   for (const SettingsBox& box : kSettingsBoxes) {
     std::string& value = answers.*box.text;
@@ -69,8 +70,8 @@ int TerminalSettingsForm::Run(SettingsForm& form) {
       value = ComboText(box, value);
       std::fprintf(out_, "  (list: %s)\n", ItemList(box).c_str());
     }
-    const bool answered = box.kind == BoxKind::kMultiLine ? AskLines(box.label, value)
-                                                  : AskLine(box.label, value);
+    const bool answered =
+        box.kind == BoxKind::kMultiLine ? AskLines(box.label, value) : AskLine(box.label, value);
     if (!answered) return kFormCancel;
   }
   bool ok = false;

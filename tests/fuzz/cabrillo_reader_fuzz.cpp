@@ -27,8 +27,8 @@ std::size_t Lines(std::string_view bytes) {
 }
 
 void CheckFigures(const check::LogCheck& log, std::string_view bytes) {
-  const std::size_t counted = static_cast<std::size_t>(log.unreadable + log.noCall + log.repeats +
-                                                       log.checkedScore);
+  const std::size_t counted =
+      static_cast<std::size_t>(log.unreadable + log.noCall + log.repeats + log.checkedScore);
   if (counted != log.qsos.size()) Fail("the statuses do not add up to the QSO lines");
   const std::size_t lines = Lines(bytes);
   for (const check::Finding& f : log.findings) {

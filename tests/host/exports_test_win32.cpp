@@ -149,8 +149,9 @@ TEST_F(Exports, TitleDateIsTheStartOfTheLocaleDateText) {
 
 TEST_F(Exports, ResultCountsBandsAndStoresTheClaimedScore) {
   int score = 99;
-  EXPECT_EQ(Result(dll(), &score),
-            "VELMORA  \r\n     Contestant: \r\nBand\tQSOs\tPoints\r\nTotal\t 0\t 0\r\n\r\nScore: 0\r\n");
+  EXPECT_EQ(
+      Result(dll(), &score),
+      "VELMORA  \r\n     Contestant: \r\nBand\tQSOs\tPoints\r\nTotal\t 0\t 0\r\n\r\nScore: 0\r\n");
   EXPECT_EQ(score, 0);
   dll().ResetStats(0, "RK3A", OleDate{0, OleDate::Null});
   dll().AddData(Contact("DL1ABC", "40", UtcNowMinus(90)));
@@ -173,12 +174,13 @@ TEST_F(Exports, CheckCallJudgesAgainstTheUtcClock) {
   char message[128] = "untouched";
   char other[16] = "untouched";
   EXPECT_EQ(dll().CheckCall0("DL1ABC", 0, 0, "BPSK63", nullptr, nullptr, nullptr, nullptr, nullptr,
-                            nullptr, nullptr, nullptr, nullptr, "DL", 0, 0, 0, 0.0, 0.0, nullptr,
-                            nullptr, nullptr, nullptr, "", "20", nullptr, other, message),
+                             nullptr, nullptr, nullptr, nullptr, "DL", 0, 0, 0, 0.0, 0.0, nullptr,
+                             nullptr, nullptr, nullptr, "", "20", nullptr, other, message),
             0);
-  EXPECT_EQ(std::string(message), "QSO c DL1ABC \xC2 \xCE\xC4\xCD\xCE\xCC \xE8 \xD2\xCE\xCC "
-                                  "\xC6\xC5 \xD2\xD3\xD0\xC5 \xCF\xD0\xCE\xC2\xCE\xC4\xC8\xD2\xDC "
-                                  "\xCD\xC5\xCB\xDC\xC7\xDF !!!");
+  EXPECT_EQ(std::string(message),
+            "QSO c DL1ABC \xC2 \xCE\xC4\xCD\xCE\xCC \xE8 \xD2\xCE\xCC "
+            "\xC6\xC5 \xD2\xD3\xD0\xC5 \xCF\xD0\xCE\xC2\xCE\xC4\xC8\xD2\xDC "
+            "\xCD\xC5\xCB\xDC\xC7\xDF !!!");
   EXPECT_STREQ(other, "untouched");
   strcpy(message, "untouched");
   EXPECT_EQ(dll().CheckCall("DL2OLD", "BPSK63", "DL", "", "20", message), 1);
@@ -191,8 +193,8 @@ TEST_F(Exports, CheckCallJudgesAgainstTheUtcClock) {
 
 TEST_F(Exports, NullPointersAnywhereAreReadAsNothing) {
   EXPECT_EQ(dll().ResetStats0(nullptr, 0, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-                             nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, 0, 0, 0,
-                             0.0, 0.0, nullptr, nullptr, nullptr),
+                              nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, 0, 0,
+                              0, 0.0, 0.0, nullptr, nullptr, nullptr),
             1);
   for (ContactFn* contact : {dll().AddData0, dll().RemoveData0}) {
     EXPECT_EQ(contact(nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, 0, 0, nullptr, nullptr,

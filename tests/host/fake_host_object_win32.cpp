@@ -18,8 +18,8 @@ std::string Narrow(BSTR text) {
 
 void RegisterHostProgId() {
   HKEY key;
-  RegCreateKeyExA(HKEY_CLASSES_ROOT, "Zelk2.Application\\CLSID", 0, nullptr, 0, KEY_WRITE,
-                  nullptr, &key, nullptr);
+  RegCreateKeyExA(HKEY_CLASSES_ROOT, "Zelk2.Application\\CLSID", 0, nullptr, 0, KEY_WRITE, nullptr,
+                  &key, nullptr);
   RegSetValueExA(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(kFakeHostClsidText),
                  sizeof kFakeHostClsidText);
   RegCloseKey(key);

@@ -11,7 +11,8 @@ HICON BoxIcon(HWND box) {
     char cls[16] = {};
     GetClassNameA(item, cls, sizeof cls);
     const LONG style = GetWindowLongA(item, GWL_STYLE);
-    if (lstrcmpiA(cls, "Static") == 0 && (style & SS_TYPEMASK) == SS_ICON && IsWindowVisible(item)) {
+    if (lstrcmpiA(cls, "Static") == 0 && (style & SS_TYPEMASK) == SS_ICON &&
+        IsWindowVisible(item)) {
       DWORD_PTR icon = 0;
       SendMessageTimeoutA(item, STM_GETICON, 0, 0, SMTO_NORMAL, 5000, &icon);
       return reinterpret_cast<HICON>(icon);

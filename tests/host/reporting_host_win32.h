@@ -13,7 +13,7 @@ constexpr char kOwnLog[] = "UA3ABC.cbr";
 // What one GetResult0 with the report flag gave back and told the operator.
 struct Report {
   std::string text;
-  std::string message;  // the "Output" box; empty when none showed
+  std::string message;   // the "Output" box; empty when none showed
   HWND owner = nullptr;  // the box's owner window
   HICON icon = nullptr;
   int score = 0;

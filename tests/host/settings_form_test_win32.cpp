@@ -60,8 +60,8 @@ TEST_F(StationSettingsForm, FirstUseShowsCallsignAndContestDefaults) {
     EXPECT_EQ(Selected(form, IDC_CATEGORY_BAND), 0);
     EXPECT_EQ(ItemText(form, IDC_CATEGORY_POWER), "HIGH");
     EXPECT_EQ(Selected(form, IDC_CATEGORY_POWER), 0);
-    for (int id : {IDC_NAME, IDC_ADDRESS, IDC_CLAIMED, IDC_EMAIL, IDC_CLUB, IDC_SOAPBOX,
-                   IDC_LOCATION}) {
+    for (int id :
+         {IDC_NAME, IDC_ADDRESS, IDC_CLAIMED, IDC_EMAIL, IDC_CLUB, IDC_SOAPBOX, IDC_LOCATION}) {
       EXPECT_EQ(ItemText(form, id), "") << id;
     }
     PressButton(form, IDCANCEL);
@@ -83,15 +83,39 @@ TEST_F(StationSettingsForm, ComboListsInStoredOrderUnlessSorted) {
 // Tab order is template order; only the boxes an operator fills in turn get a tab stop.
 TEST_F(StationSettingsForm, TemplateOrderTabStopsAndVisibility) {
   WithForm([](HWND form) {
-    const std::vector<int> order = {
-        0xFFFF, IDC_SOAPBOX, IDC_ADDRESS, IDCANCEL, IDOK, IDC_EMAIL, IDC_CLUB, IDC_OPERATORS,
-        IDC_NAME, IDC_CLAIMED, IDC_CONTEST, IDC_CALLSIGN, 0xFFFF, 0xFFFF, 0xFFFF, 0xFFFF,
-        0xFFFF, 0xFFFF, 0xFFFF, 0xFFFF, 0xFFFF, 0xFFFF, IDC_CATEGORY_OPERATOR, 0xFFFF,
-        IDC_CATEGORY_BAND, 0xFFFF, IDC_CATEGORY_POWER, 0xFFFF, IDC_CATEGORY_OVERLAY, 0xFFFF,
-        IDC_LOCATION};
-    const std::vector<int> tabStops = {IDC_SOAPBOX,       IDC_CATEGORY_OPERATOR,
-                                       IDC_CATEGORY_BAND, IDC_CATEGORY_POWER,
-                                       IDC_CATEGORY_OVERLAY, IDC_LOCATION};
+    const std::vector<int> order = {0xFFFF,
+                                    IDC_SOAPBOX,
+                                    IDC_ADDRESS,
+                                    IDCANCEL,
+                                    IDOK,
+                                    IDC_EMAIL,
+                                    IDC_CLUB,
+                                    IDC_OPERATORS,
+                                    IDC_NAME,
+                                    IDC_CLAIMED,
+                                    IDC_CONTEST,
+                                    IDC_CALLSIGN,
+                                    0xFFFF,
+                                    0xFFFF,
+                                    0xFFFF,
+                                    0xFFFF,
+                                    0xFFFF,
+                                    0xFFFF,
+                                    0xFFFF,
+                                    0xFFFF,
+                                    0xFFFF,
+                                    0xFFFF,
+                                    IDC_CATEGORY_OPERATOR,
+                                    0xFFFF,
+                                    IDC_CATEGORY_BAND,
+                                    0xFFFF,
+                                    IDC_CATEGORY_POWER,
+                                    0xFFFF,
+                                    IDC_CATEGORY_OVERLAY,
+                                    0xFFFF,
+                                    IDC_LOCATION};
+    const std::vector<int> tabStops = {IDC_SOAPBOX,        IDC_CATEGORY_OPERATOR, IDC_CATEGORY_BAND,
+                                       IDC_CATEGORY_POWER, IDC_CATEGORY_OVERLAY,  IDC_LOCATION};
     std::vector<int> ids, tabbed, hidden;
     for (HWND c = GetWindow(form, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
       const int id = LOWORD(GetDlgCtrlID(c));
@@ -113,8 +137,8 @@ TEST_F(StationSettingsForm, OkSavesTheEightKeysAndKeepsLineBreaks) {
   WithForm([](HWND form) {
     EXPECT_EQ(ItemText(form, IDC_CLAIMED), "12");
     SetDlgItemTextA(form, IDC_ADDRESS, "line1\r\nline2");
-    SetDlgItemTextA(form, IDC_CLAIMED, "999");  // shown, never saved
-    SetDlgItemTextA(form, IDC_LOCATION, "KO85");  // dropped
+    SetDlgItemTextA(form, IDC_CLAIMED, "999");            // shown, never saved
+    SetDlgItemTextA(form, IDC_LOCATION, "KO85");          // dropped
     SetDlgItemTextA(form, IDC_NAME, "\xC8\xE2\xE0\xED");  // code page 1251 bytes pass through
     Select(form, IDC_CATEGORY_OPERATOR, "A4. BPSK 63.");
     PressButton(form, IDOK);
@@ -171,8 +195,8 @@ TEST_F(StationSettingsForm, CancelEscapeAndCloseBoxLeaveTheFileAlone) {
 
 std::string Cp1251(const std::string& utf8) {
   std::wstring wide(utf8.size(), L'\0');
-  wide.resize(size_t(MultiByteToWideChar(CP_UTF8, 0, utf8.data(), int(utf8.size()), &wide[0],
-                                         int(wide.size()))));
+  wide.resize(size_t(
+      MultiByteToWideChar(CP_UTF8, 0, utf8.data(), int(utf8.size()), &wide[0], int(wide.size()))));
   std::string text(wide.size() * 2 + 1, '\0');
   text.resize(size_t(WideCharToMultiByte(1251, 0, wide.data(), int(wide.size()), &text[0],
                                          int(text.size()), nullptr, nullptr)));

@@ -27,20 +27,16 @@ std::string DateField(const OleDate& time) {
 std::string Header(const ModelSettings& s, int claimedScore) {
   return "START-OF-LOG: 3.0\r\n"
          "CONTEST: VELMORA\r\n"
-         "CALLSIGN: " + s.callsign + "\r\n" +
-         "CATEGORY-OPERATOR: " + s.categoryOperator + "\r\n" +
-         "CATEGORY-BAND: " + s.categoryBand + "\r\n" +
-         "CATEGORY-POWER: " + s.categoryPower + "\r\n" +
-         "CATEGORY-OVERLAY: " + s.categoryOverlay + "\r\n" +
-         "LOCATION: " + s.location + "\r\n" +
-         "CLAIMED-SCORE: " + std::to_string(claimedScore) + "\r\n" +
-         "CLUB: " + s.club + "\r\n" +
+         "CALLSIGN: " +
+         s.callsign + "\r\n" + "CATEGORY-OPERATOR: " + s.categoryOperator + "\r\n" +
+         "CATEGORY-BAND: " + s.categoryBand + "\r\n" + "CATEGORY-POWER: " + s.categoryPower +
+         "\r\n" + "CATEGORY-OVERLAY: " + s.categoryOverlay + "\r\n" + "LOCATION: " + s.location +
+         "\r\n" + "CLAIMED-SCORE: " + std::to_string(claimedScore) + "\r\n" + "CLUB: " + s.club +
+         "\r\n" +
          "CREATED-BY: Zelk \r\n"
-         "NAME: " + s.name + "\r\n" +
-         "ADDRESS: " + s.address + "\r\n" +
-         "OPERATORS: " + s.operators + "\r\n" +
-         "EMAIL: " + s.email + "\r\n" +
-         "SOAPBOX: " + s.soapbox + "\r\n";
+         "NAME: " +
+         s.name + "\r\n" + "ADDRESS: " + s.address + "\r\n" + "OPERATORS: " + s.operators + "\r\n" +
+         "EMAIL: " + s.email + "\r\n" + "SOAPBOX: " + s.soapbox + "\r\n";
 }
 
 }  // namespace
@@ -48,11 +44,10 @@ std::string Header(const ModelSettings& s, int claimedScore) {
 void AddQsoLine(ModelSettings& s, const QsoLineFields& q) {
   // Signed, as the line's %i prints it.
   const std::string freq = std::to_string(static_cast<int>(q.freqKHz));
-  s.qsoLines.push_back("QSO: " + PadLeft(freq, 5) + " " + PadLeft(q.modeCode, 2) + " " +
-                       DateField(q.time) + " " + PadRight(s.callsign, 13) + " " +
-                       PadRight(q.rstSent, 3) + " " + PadRight(q.exchgSent, 6) + " " +
-                       PadRight(q.call, 13) + " " + PadRight(q.rstRcvd, 3) + " " + q.exchgRcvd +
-                       "\r\n");
+  s.qsoLines.push_back(
+      "QSO: " + PadLeft(freq, 5) + " " + PadLeft(q.modeCode, 2) + " " + DateField(q.time) + " " +
+      PadRight(s.callsign, 13) + " " + PadRight(q.rstSent, 3) + " " + PadRight(q.exchgSent, 6) +
+      " " + PadRight(q.call, 13) + " " + PadRight(q.rstRcvd, 3) + " " + q.exchgRcvd + "\r\n");
 }
 
 std::string WriteCabrilloLog(ModelSettings& s, int claimedScore, Platform& platform) {

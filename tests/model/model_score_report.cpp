@@ -61,8 +61,8 @@ void ReferenceModel::WriteCabrilloFile(std::size_t n) {
 const char* ReferenceModel::GetResult(int* score) {
   resultText_.clear();
   const std::size_t n = contacts_.size();
-  resultText_ += "VELMORA " + titleDate_ + " \r\n     Contestant: " + callsign_ +
-                 "\r\nBand\tQSOs\tPoints\r\n";
+  resultText_ +=
+      "VELMORA " + titleDate_ + " \r\n     Contestant: " + callsign_ + "\r\nBand\tQSOs\tPoints\r\n";
   SortBands();
   int pointTotal = 0;
   AppendBandRows(n, pointTotal);

@@ -60,17 +60,18 @@ using StoredTexts = std::array<std::string, std::size(kMultiLine)>;
 // The boxes that show the record, by name; CLAIMED is shown but never read back,
 // and LOCATION is bound to no field at all.
 using Binding = std::pair<Field, Box>;
-const Binding kReadBack[] = {
-    {&ModelSettings::callsign, &SettingsForm::callsign},
-    {&ModelSettings::operators, &SettingsForm::operators},
-    {&ModelSettings::categoryOperator, &SettingsForm::categoryOperator},
-    {&ModelSettings::categoryBand, &SettingsForm::categoryBand},
-    {&ModelSettings::categoryPower, &SettingsForm::categoryPower},
-    {&ModelSettings::categoryOverlay, &SettingsForm::categoryOverlay},
-    {&ModelSettings::name, &SettingsForm::name}, {&ModelSettings::address, &SettingsForm::address},
-    {&ModelSettings::contest, &SettingsForm::contest},
-    {&ModelSettings::email, &SettingsForm::email}, {&ModelSettings::club, &SettingsForm::club},
-    {&ModelSettings::soapbox, &SettingsForm::soapbox}};
+const Binding kReadBack[] = {{&ModelSettings::callsign, &SettingsForm::callsign},
+                             {&ModelSettings::operators, &SettingsForm::operators},
+                             {&ModelSettings::categoryOperator, &SettingsForm::categoryOperator},
+                             {&ModelSettings::categoryBand, &SettingsForm::categoryBand},
+                             {&ModelSettings::categoryPower, &SettingsForm::categoryPower},
+                             {&ModelSettings::categoryOverlay, &SettingsForm::categoryOverlay},
+                             {&ModelSettings::name, &SettingsForm::name},
+                             {&ModelSettings::address, &SettingsForm::address},
+                             {&ModelSettings::contest, &SettingsForm::contest},
+                             {&ModelSettings::email, &SettingsForm::email},
+                             {&ModelSettings::club, &SettingsForm::club},
+                             {&ModelSettings::soapbox, &SettingsForm::soapbox}};
 
 // One walk from the left: a match is replaced and skipped, never searched again.
 std::string ReplaceAll(const std::string& text, const std::string& search,
@@ -111,7 +112,9 @@ std::string CabrilloFromFile(const std::string& text, const char* tag) {
   return InPasses(text, {{"<CR>", std::string("\r\n") + tag + ": "}, {"<LF>", ""}});
 }
 
-bool IsWhiteSpace(char c) { return std::string_view(" \t\n\v\f\r").find(c) != std::string_view::npos; }
+bool IsWhiteSpace(char c) {
+  return std::string_view(" \t\n\v\f\r").find(c) != std::string_view::npos;
+}
 
 std::string LogBaseName(const std::string& callsign) {
   const std::string safe = InPasses(callsign, {{"/", "_"}, {"\\", "_"}});
@@ -125,8 +128,8 @@ std::string LogBaseName(const std::string& callsign) {
 // editing form; returns those as the file holds them.
 StoredTexts Load(ModelSettings& s, const std::string& callsign, Platform& platform) {
   for (const ReadKey& k : kReadKeys) {
-    s.*k.field = platform.ReadProfileString(kSection, k.key,
-                                            k.fallsBackToCallsign ? callsign : "", kIni);
+    s.*k.field =
+        platform.ReadProfileString(kSection, k.key, k.fallsBackToCallsign ? callsign : "", kIni);
   }
   for (const Fixed& f : kFixed) s.*f.field = f.value;
   StoredTexts stored;

@@ -61,9 +61,7 @@ class FakePlatform : public Platform {
   std::vector<int> showModes;  // one per start, beside `started`
 
   UtcTime UtcNow() override { return now; }
-  std::string DateText(const OleDate& date) override {
-    return LocaleDateText(date);
-  }
+  std::string DateText(const OleDate& date) override { return LocaleDateText(date); }
   void StartProgram(const std::string& commandLine, int showMode) override {
     started.push_back(commandLine);
     showModes.push_back(showMode);

@@ -81,9 +81,9 @@ TEST(AdifReader, TruncatedFieldIsAnErrorNamingItsRecord) {
 }
 
 TEST(AdifReader, MalformedTagsAndAMissingEohAreErrors) {
-  for (const char* text : {"<CALL:3>R3A<EOR><CALL:x>abc", "<CALL:3>R3A<EOR><CALL:3:DX>abc",
-                           "<CALL:3>R3A<EOR><:3>abc", "<CALL:3>R3A<EOR><CALL:>",
-                           "<CALL:3>R3A<EOR><CALL:3"}) {
+  for (const char* text :
+       {"<CALL:3>R3A<EOR><CALL:x>abc", "<CALL:3>R3A<EOR><CALL:3:DX>abc", "<CALL:3>R3A<EOR><:3>abc",
+        "<CALL:3>R3A<EOR><CALL:>", "<CALL:3>R3A<EOR><CALL:3"}) {
     EXPECT_EQ(ParseError(text).record, 2) << text;
   }
   const AdifError error = ParseError("Log\r\n<CALL:3>R3A<EOR>");

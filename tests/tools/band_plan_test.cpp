@@ -31,17 +31,20 @@ TEST(BandPlan, FreqThatIsNoPlainDecimalOrBeyond32BitsOfHertzIsRefused) {
 }
 
 TEST(BandPlan, AdifBandLosesOnlyTheMetreUnit) {
-  const struct { const char *adif, *host; } cases[] = {
-      {"20m", "20"}, {" 160M ", "160"}, {"1.25m", "1.25"}, {"70CM", "70cm"},
-      {"6mm", "6mm"}, {"40", "40"},     {"m", "m"},        {"", ""}};
+  const struct {
+    const char *adif, *host;
+  } cases[] = {{"20m", "20"},  {" 160M ", "160"}, {"1.25m", "1.25"}, {"70CM", "70cm"},
+               {"6mm", "6mm"}, {"40", "40"},      {"m", "m"},        {"", ""}};
   for (const auto& c : cases) EXPECT_EQ(BandFromAdif(c.adif), c.host) << c.adif;
 }
 
 TEST(BandPlan, FrequencyFallsInItsBandEdgesIncluded) {
-  const struct { uint32_t hz; const char* band; } cases[] = {
-      {3500000, "80"},   {4000000, "80"},       {3499999, ""},        {7040200, "40"},
-      {14350000, "20"},  {14350001, ""},        {144300000, "2"},     {432200000, "70cm"},
-      {0, ""}};
+  const struct {
+    uint32_t hz;
+    const char* band;
+  } cases[] = {{3500000, "80"},  {4000000, "80"},     {3499999, ""},
+               {7040200, "40"},  {14350000, "20"},    {14350001, ""},
+               {144300000, "2"}, {432200000, "70cm"}, {0, ""}};
   for (const auto& c : cases) EXPECT_EQ(BandOfFrequency(c.hz), c.band) << c.hz;
   EXPECT_EQ(BandLowerEdge("80"), 3500000u);
   EXPECT_EQ(BandLowerEdge("2"), 144000000u);

@@ -24,10 +24,18 @@ std::string Notes(const QsoContact& c) {
 }
 
 TEST(QsoMapping, RecordAsTheHostReportsIt) {
-  const QsoContact c = Map({{"CALL", "UA3ABC"}, {"QSO_DATE", "20261205"}, {"TIME_ON", "122130"},
-                            {"BAND", "80m"}, {"FREQ", "3.5805"}, {"MODE", "PSK"},
-                            {"SUBMODE", "BPSK63"}, {"RST_SENT", "599"}, {"RST_RCVD", "589"},
-                            {"STX_STRING", "012 MO"}, {"SRX_STRING", "005MA"}, {"DXCC", "126"}});
+  const QsoContact c = Map({{"CALL", "UA3ABC"},
+                            {"QSO_DATE", "20261205"},
+                            {"TIME_ON", "122130"},
+                            {"BAND", "80m"},
+                            {"FREQ", "3.5805"},
+                            {"MODE", "PSK"},
+                            {"SUBMODE", "BPSK63"},
+                            {"RST_SENT", "599"},
+                            {"RST_RCVD", "589"},
+                            {"STX_STRING", "012 MO"},
+                            {"SRX_STRING", "005MA"},
+                            {"DXCC", "126"}});
   const host::ContactArgs a = c.Args();
   EXPECT_EQ(a.call, c.call.c_str());
   EXPECT_STREQ(a.call, "UA3ABC");
@@ -43,8 +51,8 @@ TEST(QsoMapping, RecordAsTheHostReportsIt) {
 
 TEST(QsoMapping, MissingOrMalformedTimeIsSentAsInvalidWithANote) {
   EXPECT_EQ(Map({{"QSO_DATE", "20280229"}, {"TIME_ON", "0000"}}).time.status, OleDate::Valid);
-  for (const char* date : {"2026125", "202612051", "20261305", "20261200", "20270229", "00991231",
-                           "2026-12-", ""}) {
+  for (const char* date :
+       {"2026125", "202612051", "20261305", "20261200", "20270229", "00991231", "2026-12-", ""}) {
     EXPECT_EQ(Map({{"QSO_DATE", date}, {"TIME_ON", "1358"}}).time.status, OleDate::Invalid) << date;
   }
   for (const char* time : {"2400", "1260", "123060", "135", "13580", "1358590", "13:5"}) {
@@ -66,15 +74,17 @@ TEST(QsoMapping, BandFromBandElseFrequencyAndNoUsableFrequencyIsTheBandsLowerEdg
     const char* note;
   };
   const Case cases[] = {
-    {{{"BAND", "2m"}}, 144000000, "no FREQ; sent as 144000 kHz, the lower edge of band 2|"},
-    {{{"FREQ", "14,0705"}, {"BAND", "20m"}}, 14000000,
-     "FREQ \"14,0705\" is not a frequency in MHz; sent as 14000 kHz, the lower edge of "
-     "band 20|"},
-    {{{"FREQ", "10489.899880"}, {"BAND", "3cm"}}, 0,
-     "FREQ \"10489.899880\" is above 4294.967295 MHz, the most the host's 32-bit Hz field "
-     "holds; sent as 0 Hz|"},
-    {{{"FREQ", "5.0"}}, 5000000, "no BAND and no FREQ in a band; band left empty|"},
-    {{}, 0, "no FREQ; sent as 0 Hz|no BAND and no FREQ in a band; band left empty|"},
+      {{{"BAND", "2m"}}, 144000000, "no FREQ; sent as 144000 kHz, the lower edge of band 2|"},
+      {{{"FREQ", "14,0705"}, {"BAND", "20m"}},
+       14000000,
+       "FREQ \"14,0705\" is not a frequency in MHz; sent as 14000 kHz, the lower edge of "
+       "band 20|"},
+      {{{"FREQ", "10489.899880"}, {"BAND", "3cm"}},
+       0,
+       "FREQ \"10489.899880\" is above 4294.967295 MHz, the most the host's 32-bit Hz field "
+       "holds; sent as 0 Hz|"},
+      {{{"FREQ", "5.0"}}, 5000000, "no BAND and no FREQ in a band; band left empty|"},
+      {{}, 0, "no FREQ; sent as 0 Hz|no BAND and no FREQ in a band; band left empty|"},
   };
   for (auto c : cases) {
     c.fields.insert(c.fields.end(),
@@ -86,9 +96,10 @@ TEST(QsoMapping, BandFromBandElseFrequencyAndNoUsableFrequencyIsTheBandsLowerEdg
 }
 
 TEST(QsoMapping, SidebandIsNoModeAndBlanksAroundTheCallAreNoPartOfIt) {
-  const struct { const char *mode, *submode, *sent; } modes[] = {
-      {"SSB", "USB", "SSB"}, {"ssb", "LSB", "SSB"}, {"MFSK", "JS8", "JS8"},
-      {"PSK", "psk63", "PSK63"}, {"CW", "", "CW"}, {"", "", ""}};
+  const struct {
+    const char *mode, *submode, *sent;
+  } modes[] = {{"SSB", "USB", "SSB"},     {"ssb", "LSB", "SSB"}, {"MFSK", "JS8", "JS8"},
+               {"PSK", "psk63", "PSK63"}, {"CW", "", "CW"},      {"", "", ""}};
   for (const auto& m : modes) {
     EXPECT_EQ(Map({{"MODE", m.mode}, {"SUBMODE", m.submode}}).mode, m.sent);
   }
@@ -97,15 +108,18 @@ TEST(QsoMapping, SidebandIsNoModeAndBlanksAroundTheCallAreNoPartOfIt) {
 
 TEST(QsoMapping, ModeAndExchangesFromTheirFirstNonEmptyField) {
   EXPECT_EQ(Map({{"MODE", "CW"}, {"SUBMODE", ""}}).mode, "CW");
-  const struct { std::vector<std::pair<std::string, std::string>> fields; const char *sent, *rcvd; }
-      cases[] = {
-          {{{"STX_STRING", "001MO"}, {"STX", "9"}, {"SRX_STRING", "005 MA"}, {"SRX", "9"}},
-           "001MO", "005 MA"},
-          {{{"STX", "5"}, {"SRX", "7"}, {"STATE", "MA"}}, "005", "007 MA"},
-          {{{"STX_STRING", ""}, {"STX", "42"}, {"SRX", "12"}}, "042", "012"},
-          {{{"STX", "1234"}, {"SRX", "123"}, {"STATE", "SP"}}, "1234", "123 SP"},
-          {{{"STX", "A1"}, {"STATE", "MA"}}, "A1", ""},
-      };
+  const struct {
+    std::vector<std::pair<std::string, std::string>> fields;
+    const char *sent, *rcvd;
+  } cases[] = {
+      {{{"STX_STRING", "001MO"}, {"STX", "9"}, {"SRX_STRING", "005 MA"}, {"SRX", "9"}},
+       "001MO",
+       "005 MA"},
+      {{{"STX", "5"}, {"SRX", "7"}, {"STATE", "MA"}}, "005", "007 MA"},
+      {{{"STX_STRING", ""}, {"STX", "42"}, {"SRX", "12"}}, "042", "012"},
+      {{{"STX", "1234"}, {"SRX", "123"}, {"STATE", "SP"}}, "1234", "123 SP"},
+      {{{"STX", "A1"}, {"STATE", "MA"}}, "A1", ""},
+  };
   for (const auto& c : cases) {
     const QsoContact q = Map(c.fields);
     EXPECT_EQ(q.exchgSent + "|" + q.exchgRcvd, std::string(c.sent) + "|" + c.rcvd);
@@ -113,8 +127,8 @@ TEST(QsoMapping, ModeAndExchangesFromTheirFirstNonEmptyField) {
 }
 
 TEST(QsoMapping, RecordWithoutCallOrCutOffIsKeptWithNotes) {
-  const QsoContact c = Map({{"FREQ", "7.04"}, {"QSO_DATE", "20261205"}, {"TIME_ON", "1246"}},
-                           false);
+  const QsoContact c =
+      Map({{"FREQ", "7.04"}, {"QSO_DATE", "20261205"}, {"TIME_ON", "1246"}}, false);
   EXPECT_EQ(c.call + c.prefix, "");
   EXPECT_EQ(Notes(c),
             "no CALL; replayed with an empty call|the file ends before this record's <EOR>|");

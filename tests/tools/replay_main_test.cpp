@@ -69,8 +69,9 @@ TEST_F(ReplayMainTest, ReplaysWithTheOptionsAndNotesOnStderr) {
 TEST_F(ReplayMainTest, BadLogOrUnusablePluginStopsBeforeAnythingIsWritten) {
   Write("log.adi", "<CALL:3>R3A<EOR><CALL:4>R3");
   EXPECT_EQ(Run({"--call", "RA3VLM", "log.adi"}), 2);
-  EXPECT_EQ(err_, "kovra-replay: log.adi: record 2: field CALL runs past the end of the file "
-                  "(4 bytes announced, 2 left)\n");
+  EXPECT_EQ(err_,
+            "kovra-replay: log.adi: record 2: field CALL runs past the end of the file "
+            "(4 bytes announced, 2 left)\n");
   EXPECT_EQ(source.opened.logPath, "");
   Write("log.adi", "<CALL:3>R3A<QSO_DATE:8>20261205<TIME_ON:4>1200<FREQ:1>7<EOR>");
   source.works = false;
@@ -87,15 +88,17 @@ TEST_F(ReplayMainTest, UnwritableLogIsReportedAsShownAndAWindowsUnsafeCallForeto
   const std::string tooLong(300, 'A');  // no file system takes a name this long
   LinkedPlugin linked;
   ASSERT_EQ(Run({"--call", tooLong.c_str(), "--report", "--confirm", "log.adi"}, linked), 0);
-  EXPECT_NE(out_.find("\"Output\" box: File not produced: " + tooLong + ".cbr\nCabrillo log: " +
-                       tooLong + ".cbr, not written: no such file\n"),
-            std::string::npos) << out_;
+  EXPECT_NE(out_.find("\"Output\" box: File not produced: " + tooLong +
+                      ".cbr\nCabrillo log: " + tooLong + ".cbr, not written: no such file\n"),
+            std::string::npos)
+      << out_;
   EXPECT_EQ(out_.find(", written"), std::string::npos);
 
   ASSERT_EQ(Run({"--call", "R3A:B", "log.adi"}, linked), 0);
   EXPECT_NE(err_.find("kovra-replay: the contestant's callsign \"R3A:B\" holds a character no "
                       "Windows file name may hold"),
-            std::string::npos) << err_;
+            std::string::npos)
+      << err_;
 }
 
 // --lang decides, else the user's language: the summary and the notes speak it.
@@ -106,11 +109,15 @@ TEST_F(ReplayMainTest, SummaryAndNotesInTheChosenLanguage) {
     Language user;
     const char *out, *err;
   } cases[] = {
-      {{"log.adi"}, Language::Russian,
-       "Пересчитано записей QSO: 1, позывной RA3VLM.", "kovra-replay: log.adi: запись 1: нет "
+      {{"log.adi"},
+       Language::Russian,
+       "Пересчитано записей QSO: 1, позывной RA3VLM.",
+       "kovra-replay: log.adi: запись 1: нет "
        "FREQ; передана частота 14000 кГц, нижняя граница диапазона 20\n"},
       {{"--lang", "ru", "log.adi"}, Language::English, "Повторные связи в туре: нет\n", ""},
-      {{"--lang", "en", "log.adi"}, Language::Russian, "Repeats within a tour: none\n",
+      {{"--lang", "en", "log.adi"},
+       Language::Russian,
+       "Repeats within a tour: none\n",
        "kovra-replay: log.adi: record 1: no FREQ; sent as 14000 kHz"},
   };
   for (const auto& c : cases) {

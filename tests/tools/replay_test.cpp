@@ -32,7 +32,9 @@ class ReplayTest : public test::ScratchDirTest {
 };
 
 TEST_F(ReplayTest, ContestantFromCommandLineElseStationCallsignElseOperator) {
-  const struct { const char *log, *call, *contestant; } cases[] = {
+  const struct {
+    const char *log, *call, *contestant;
+  } cases[] = {
       {kLog, "UA3VLM", "UA3VLM"},
       {kLog, "", "RA3VLM"},
       {"<CALL:3>R3A<OPERATOR:4>R3OP<EOR><STATION_CALLSIGN:3>R3S<EOR>", "", "R3S"},
@@ -52,7 +54,8 @@ TEST_F(ReplayTest, BadLogsAreRefusedNamingFileAndRecord) {
             "(9 bytes announced, 3 left)");
   EXPECT_EQ(Plan("h <X:4>ab").substr(0, 17), "log.adi: header: ");
   EXPECT_EQ(Plan("Header only\r\n<EOH>\r\n"), "log.adi: no QSO record");
-  EXPECT_EQ(Plan("<CALL:3>R3A<EOR>"), "log.adi: no STATION_CALLSIGN or OPERATOR: give --call CALLSIGN");
+  EXPECT_EQ(Plan("<CALL:3>R3A<EOR>"),
+            "log.adi: no STATION_CALLSIGN or OPERATOR: give --call CALLSIGN");
   std::string error;
   EXPECT_FALSE(PlanReplay("missing.adi", "R3A", plan, error));
   EXPECT_EQ(error, "missing.adi: cannot be read");
@@ -81,8 +84,9 @@ TEST_F(ReplayTest, RunResetsAddsEveryContactInOrderAndAsksTheResult) {
   for (std::string line; std::getline(cabrillo, line);) {
     if (line.rfind("QSO: ", 0) == 0) qsos += line.substr(0, 29) + "|";
   }
-  EXPECT_EQ(qsos, "QSO:  3580 PM 2026-12-05 1202|QSO:  7040 CW 2026-12-05 1210|"
-                  "QSO:  3500 PM 2026-12-05 1221|");
+  EXPECT_EQ(qsos,
+            "QSO:  3580 PM 2026-12-05 1202|QSO:  7040 CW 2026-12-05 1210|"
+            "QSO:  3500 PM 2026-12-05 1221|");
 }
 
 TEST_F(ReplayTest, AFileNamedPluginsIsReportedNotFatal) {
@@ -98,9 +102,8 @@ TEST_F(ReplayTest, AFileNamedPluginsIsReportedNotFatal) {
 // Days apart in the same half hour are two tours; an identical record is no repeat.
 TEST_F(ReplayTest, ReportIsUtf8WithRepeatsByTourAndBothTimes) {
   const std::string r3b = "<CALL:3>R3B<FREQ:3>7.1<BAND:2>40<QSO_DATE:8>2026120";
-  ASSERT_EQ(Plan(std::string(kLog) + r3b + "6<TIME_ON:4>1001<EOR>" + r3b +
-                 "6<TIME_ON:4>1002<EOR>" + r3b + "7<TIME_ON:4>1003<EOR>" + r3b +
-                 "6<TIME_ON:4>1002<EOR>"),
+  ASSERT_EQ(Plan(std::string(kLog) + r3b + "6<TIME_ON:4>1001<EOR>" + r3b + "6<TIME_ON:4>1002<EOR>" +
+                 r3b + "7<TIME_ON:4>1003<EOR>" + r3b + "6<TIME_ON:4>1002<EOR>"),
             "");
   ReplayResult result;
   result.resultText = "VELMORA 05.12.2026 \r\nScore: 2\r\n\xC2 \xD2\xD3\xD0\xC5\r\n";
@@ -110,20 +113,21 @@ TEST_F(ReplayTest, ReportIsUtf8WithRepeatsByTourAndBothTimes) {
   result.cabrilloName = "RA3VLM.cbr";
   result.cabrillo = LogOnDisk::Written;
   const std::string text = FormatReplay(plan, result, Language::English);
-  EXPECT_EQ(text,
-            "Replayed 7 QSO records for RA3VLM.\n\n"
-            "VELMORA 05.12.2026 \nScore: 2\nВ ТУРЕ\n\n"
-            "Score returned: -1\n"
-            "Repeats within a tour: 2\n"
-            "  tour 2026-12-05 12:00-12:29\n"
-            "    UA3ABC on 80 BPSK63: record 1 at 2026-12-05 12:02:00, "
-            "again record 3 at 2026-12-05 12:21:30\n"
-            "  tour 2026-12-06 10:00-10:29\n"
-            "    R3B on 40 : record 4 at 2026-12-06 10:01:00, again record 5 at 2026-12-06 10:02:00\n"
-            "Identical records, kept once by the plug-in: 1\n"
-            "    R3B on 40 : record 7 repeats record 5\n"
-            "\"Output\" box: File produced: RA3VLM.cbr\n"
-            "Cabrillo log: RA3VLM.cbr, written\n");
+  EXPECT_EQ(
+      text,
+      "Replayed 7 QSO records for RA3VLM.\n\n"
+      "VELMORA 05.12.2026 \nScore: 2\nВ ТУРЕ\n\n"
+      "Score returned: -1\n"
+      "Repeats within a tour: 2\n"
+      "  tour 2026-12-05 12:00-12:29\n"
+      "    UA3ABC on 80 BPSK63: record 1 at 2026-12-05 12:02:00, "
+      "again record 3 at 2026-12-05 12:21:30\n"
+      "  tour 2026-12-06 10:00-10:29\n"
+      "    R3B on 40 : record 4 at 2026-12-06 10:01:00, again record 5 at 2026-12-06 10:02:00\n"
+      "Identical records, kept once by the plug-in: 1\n"
+      "    R3B on 40 : record 7 repeats record 5\n"
+      "\"Output\" box: File produced: RA3VLM.cbr\n"
+      "Cabrillo log: RA3VLM.cbr, written\n");
   ASSERT_EQ(Plan("<CALL:3>R3A<EOR>", "R3S"), "");
   EXPECT_NE(FormatReplay(plan, result, Language::English).find("within a tour: none\n"),
             std::string::npos);

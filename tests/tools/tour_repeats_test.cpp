@@ -25,8 +25,8 @@ std::vector<TourRepeat> Repeats(const std::vector<QsoContact>& contacts) {
 std::size_t Count(const std::vector<QsoContact>& contacts) { return Repeats(contacts).size(); }
 
 TEST(TourRepeats, EveryLaterContactInATourPairsWithTheFirst) {
-  const auto repeats = Repeats({At("R3AA", 12, 31), At("R3AA", 12, 59, 59), At("R3AA", 12, 29),
-                                At("R3AA", 12, 45)});
+  const auto repeats =
+      Repeats({At("R3AA", 12, 31), At("R3AA", 12, 59, 59), At("R3AA", 12, 29), At("R3AA", 12, 45)});
   ASSERT_EQ(repeats.size(), 2u);
   EXPECT_EQ(repeats[0].first, 0u);
   EXPECT_EQ(repeats[0].repeat, 1u);
@@ -47,10 +47,10 @@ TEST(TourRepeats, HalfHoursOfOneDayRoundedToTheSecond) {
 TEST(TourRepeats, AnotherBandModeOrCallOrNoCallOrTimeIsNoRepeat) {
   QsoContact untimed = At("R3AA", 12, 5);
   untimed.time = {0.0, OleDate::Invalid};
-  EXPECT_EQ(Count({At("R3AA", 12, 1), At("R3AA", 12, 2, 0, 5, "40"),
-                   At("R3AA", 12, 3, 0, 5, "80", "CW"), At("r3aa", 12, 4), untimed, untimed,
-                   At("", 12, 6), At("", 12, 7)}),
-            0u);
+  EXPECT_EQ(
+      Count({At("R3AA", 12, 1), At("R3AA", 12, 2, 0, 5, "40"), At("R3AA", 12, 3, 0, 5, "80", "CW"),
+             At("r3aa", 12, 4), untimed, untimed, At("", 12, 6), At("", 12, 7)}),
+      0u);
 }
 
 // Identical as the plug-in stores it: a frequency within the same kHz is the same.

@@ -100,8 +100,8 @@ TEST(CabrilloLineTest, ShorterFieldsAreFilledAndWiderOnesPushTheLineRight) {
 
 TEST(CabrilloLineTest, ModeCode) {
   const std::pair<const char*, const char*> modes[] = {
-      {"CW", "CW"}, {"SSB", "PH"}, {"cw", "PM"}, {"", "PM"}, {"BPSK63", "PM"},
-      {"USB", "PM"}, {"LSB", "PM"}};
+      {"CW", "CW"},     {"SSB", "PH"}, {"cw", "PM"}, {"", "PM"},
+      {"BPSK63", "PM"}, {"USB", "PM"}, {"LSB", "PM"}};
   for (const auto& [mode, code] : modes) EXPECT_EQ(CabrilloModeCode(mode), code) << mode;
 }
 
@@ -161,9 +161,8 @@ TEST(ReplaceWholeFileTest, FailedMoveKeepsTheEarlierFile) {
   const fs::path dir = fs::temp_directory_path() / ("kovra_replace_" + std::to_string(getpid()));
   fs::create_directories(dir);
   const std::string name = (dir / "RK3A.cbr").string();
-  ASSERT_TRUE(ReplaceWholeFile(name, "old", [](const char* from, const char* to) {
-    return std::rename(from, to) == 0;
-  }));
+  ASSERT_TRUE(ReplaceWholeFile(
+      name, "old", [](const char* from, const char* to) { return std::rename(from, to) == 0; }));
   EXPECT_FALSE(ReplaceWholeFile(name, "new", [](const char*, const char*) { return false; }));
   EXPECT_EQ(ReadWholeFile(name), "old");
   EXPECT_FALSE(fs::exists(name + ".tmp"));

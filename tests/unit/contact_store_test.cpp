@@ -125,7 +125,7 @@ TEST_F(ContactStore, RemovesTheEarliestMatchOnly) {
   EXPECT_EQ(plugin.RemoveData("UA3ABC", "bpsk63", "002", "001", "20"), 1);
   EXPECT_EQ(plugin.RemoveData("UA3ABC", "BPSK63", "002", "001", "20M"), 1);
   EXPECT_EQ(plugin.log().size(), 2u);
-  EXPECT_EQ(plugin.RemoveData("UA3ABC", "BPSK63", "", "001", "20"), 0);     // refused
+  EXPECT_EQ(plugin.RemoveData("UA3ABC", "BPSK63", "", "001", "20"), 0);  // refused
   EXPECT_EQ(plugin.RemoveData("UA3ABC", "BPSK63", "002", "", "20"), 0);
   EXPECT_EQ(plugin.log().size(), 2u);
   EXPECT_EQ(plugin.RemoveData("UA3ABC", "BPSK63", "002", "001", "20"), 1);
@@ -228,7 +228,8 @@ Contact Stored(const std::string& call, const std::string& band, const std::stri
 std::string Answers(const ContactLog& log, const Contact& c) {
   std::string calls;
   for (const Contact& stored : log) calls += stored.call + " ";
-  const bool ofStation = log.AnyOfStation(c.call, c.mode, c.band, [](const Contact&) { return true; });
+  const bool ofStation =
+      log.AnyOfStation(c.call, c.mode, c.band, [](const Contact&) { return true; });
   return calls + std::to_string(log.size()) + std::to_string(ofStation) +
          std::to_string(log.HasMaCall(c.maCall)) + std::to_string(log.HasRegionCode(c.regionCode)) +
          std::to_string(log.CountedOnBand(c.band));

@@ -16,7 +16,9 @@ TEST(Cp1251Utf8, BackFromUtf8WithQuestionMarksForWhatCannotBeHeld) {
   EXPECT_EQ(Utf8ToCp1251("Band В ОДНОМ АяаЯ ЁёЂ€№"),
             "Band \xC2 \xCE\xC4\xCD\xCE\xCC \xC0\xFF\xE0\xDF \xA8\xB8\x80\x88\xB9");
   EXPECT_EQ(Utf8ToCp1251("\u4E2D\U0001F600\uFFFD"), "???");
-  EXPECT_EQ(Utf8ToCp1251("a\x80" "b\xE2\x82"), "a?b??");  // a stray and a cut sequence
+  EXPECT_EQ(Utf8ToCp1251("a\x80"
+                         "b\xE2\x82"),
+            "a?b??");  // a stray and a cut sequence
 }
 
 }  // namespace

@@ -27,10 +27,17 @@ TEST(Exchange, NormalisesEveryLength) {
     const char* text;
     const char* region;
   } cases[] = {
-      {"", " ", ""},           {"0", "0 ", ""},          {"00", "00 ", ""},
-      {"001", "001 ", ""},     {"001M", "001 ", ""},     {"001MA", "001 MA", "MA"},
-      {"001 MA", "001 MA", "MA"}, {"0012MA", "001 MA", "MA"}, {"001 MAX", "001 MA", "MA"},
-      {"001 MAXY", "001 MA", "MA"}, {"001 M", "001  M", " M"},
+      {"", " ", ""},
+      {"0", "0 ", ""},
+      {"00", "00 ", ""},
+      {"001", "001 ", ""},
+      {"001M", "001 ", ""},
+      {"001MA", "001 MA", "MA"},
+      {"001 MA", "001 MA", "MA"},
+      {"0012MA", "001 MA", "MA"},
+      {"001 MAX", "001 MA", "MA"},
+      {"001 MAXY", "001 MA", "MA"},
+      {"001 M", "001  M", " M"},
   };
   for (const Case& c : cases) {
     const NormalisedExchange n = NormaliseExchange(c.received);

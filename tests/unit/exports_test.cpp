@@ -106,8 +106,8 @@ TEST_F(NativeExports, EveryPositionAsTheHostPassesIt) {
                                   utc.tm_min, utc.tm_sec);
   const OleDate old = MakeOleDate(2001, 2, 3, 4, 5, 6);
   const OleDate title = MakeOleDate(2026, 12, 8, 13, 45, 0);
-  EXPECT_EQ(ResetStats0("r1", 1, "RK3A", &old, &title, "r6", "r7", "r8", "r9", "r10", "r11",
-                        "r12", "r13", "r14", "r15", 16, 17, 18, 19.0, 20.0, "r21", "r22", "r23"),
+  EXPECT_EQ(ResetStats0("r1", 1, "RK3A", &old, &title, "r6", "r7", "r8", "r9", "r10", "r11", "r12",
+                        "r13", "r14", "r15", 16, 17, 18, 19.0, 20.0, "r21", "r22", "r23"),
             1);
   EXPECT_EQ(Add(now, old, "e1"), 1);
   EXPECT_EQ(Add(now, old, "e2"), 1);  // differs in the extra text alone
@@ -144,9 +144,9 @@ TEST_F(NativeExports, EveryPositionAsTheHostPassesIt) {
 const host::PluginCalls kDll = LinkedExports();
 
 constexpr host::Text host::ContactArgs::*kContactTexts[] = {
-    &host::ContactArgs::call,      &host::ContactArgs::mode,      &host::ContactArgs::rstSent,
-    &host::ContactArgs::rstRcvd,   &host::ContactArgs::exchgSent, &host::ContactArgs::exchgRcvd,
-    &host::ContactArgs::prefix,    &host::ContactArgs::extra,     &host::ContactArgs::band};
+    &host::ContactArgs::call,    &host::ContactArgs::mode,      &host::ContactArgs::rstSent,
+    &host::ContactArgs::rstRcvd, &host::ContactArgs::exchgSent, &host::ContactArgs::exchgRcvd,
+    &host::ContactArgs::prefix,  &host::ContactArgs::extra,     &host::ContactArgs::band};
 
 host::ContactArgs Contact(host::Text call, const OleDate& time) {
   return {call, time, 14070500, "BPSK63", "599", "599", "001", "001 MA", "DL", "", "20"};
@@ -198,8 +198,8 @@ TEST_F(NativeExports, NullTextsAndDatesInContactsReadAsEmptyAndNull) {
 TEST_F(NativeExports, CheckCallReadsNullTextsAsEmptyAndWritesNoNullBuffer) {
   const std::tm utc = UtcNowAwayFromTourEdge();
   kDll.ResetStats(0, "RK3A", OleDate{});
-  host::ContactArgs blank = Contact("", MakeOleDate(utc.tm_year + 1900, utc.tm_mon + 1,
-                                                     utc.tm_mday, utc.tm_hour, utc.tm_min, 0));
+  host::ContactArgs blank = Contact(
+      "", MakeOleDate(utc.tm_year + 1900, utc.tm_mon + 1, utc.tm_mday, utc.tm_hour, utc.tm_min, 0));
   blank.mode = blank.band = "";
   kDll.AddData(blank);
   EXPECT_EQ(kDll.CheckCall(nullptr, nullptr, "DL", nullptr, nullptr, nullptr), 0);
@@ -227,8 +227,9 @@ TEST_F(NativeExports, NothingButNullsMakesAnEmptyQsoLineInKovraCbr) {
             "VELMORA  \r\n     Contestant: \r\nBand\tQSOs\tPoints\r\n\t 0\t 0\r\n"
             "Total\t 1\t 0\r\n\r\nScore: 0\r\n");
   const std::string blanks(14 + 4 + 7 + 14 + 4, ' ');
-  EXPECT_NE(ReadWholeFile("KOVRA.cbr").value_or("").find("\r\nQSO:     0 PM  " + blanks +
-                                                          " \r\nEND-OF-LOG:\r\n"),
+  EXPECT_NE(ReadWholeFile("KOVRA.cbr")
+                .value_or("")
+                .find("\r\nQSO:     0 PM  " + blanks + " \r\nEND-OF-LOG:\r\n"),
             std::string::npos);
 }
 

@@ -45,8 +45,7 @@ TEST_F(HostModeTest, AFailedSecondCommandIsTriedAgainLater) {
   plugin.GetResult(nullptr);
   EXPECT_EQ(host.received, Texts{"<MODE:BPSK31>"});
   plugin.GetResult(nullptr);
-  EXPECT_EQ(host.received,
-            (Texts{"<MODE:BPSK31>", "<MODE:BPSK31>", "<BAUDRATE:63>"}));
+  EXPECT_EQ(host.received, (Texts{"<MODE:BPSK31>", "<MODE:BPSK31>", "<BAUDRATE:63>"}));
   plugin.GetResult(nullptr);
   EXPECT_EQ(host.attempts, 2);
 }

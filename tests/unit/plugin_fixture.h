@@ -21,8 +21,8 @@ class PluginTest : public ::testing::Test {
   }
 
   HostContact Report(std::string_view call, std::string_view band = "20",
-                       std::string_view exchgRcvd = "001 MA", std::string_view prefix = "UA",
-                       OleDate time = At(14, 5)) {
+                     std::string_view exchgRcvd = "001 MA", std::string_view prefix = "UA",
+                     OleDate time = At(14, 5)) {
     HostContact r;
     r.call = call;
     r.time = time;

@@ -37,8 +37,8 @@ TEST(ProfileFileTest, ReadsLikeGetPrivateProfileString) {
 
 TEST(ProfileFileTest, LongValuesAreCutTo9999Bytes) {
   const std::string value(10005, 'x');
-  const std::string read = ReadProfileValue("[Settings]\r\nName=" + value + "\r\n", "Settings",
-                                            "Name", "");
+  const std::string read =
+      ReadProfileValue("[Settings]\r\nName=" + value + "\r\n", "Settings", "Name", "");
   EXPECT_EQ(read, value.substr(0, 9999));
 }
 

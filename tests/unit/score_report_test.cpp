@@ -29,8 +29,8 @@ TEST_F(ScoreReportTest, ResultTextForTheWorkedExample) {
   EXPECT_EQ(plugin.claimedScore(), 4);
   std::string& ini = platform.files["Plugins\\KOVRA.ini"];
   EXPECT_EQ(ini, "[Settings]\r\nClaimed=4\r\n");
-  ini = "[Settings]\r\nClaimed=7\r\n";  // changed behind the plug-in's back
-  EXPECT_EQ(plugin.GetResult(nullptr), text);  // a null score is not written
+  ini = "[Settings]\r\nClaimed=7\r\n";            // changed behind the plug-in's back
+  EXPECT_EQ(plugin.GetResult(nullptr), text);     // a null score is not written
   EXPECT_EQ(ini, "[Settings]\r\nClaimed=4\r\n");  // written again, the score as it was
 }
 
@@ -58,11 +58,12 @@ TEST_F(ScoreReportTest, BeforeAnyResetTheReportIsEmpty) {
 
 TEST_F(ScoreReportTest, BandsRunByPaddedKeyDescending) {
   using V = std::vector<std::string>;
-  EXPECT_EQ(RowOrder({"20", "160", "10", "80", "15", "40"}), (V{"160", "80", "40", "20", "15", "10"}));
+  EXPECT_EQ(RowOrder({"20", "160", "10", "80", "15", "40"}),
+            (V{"160", "80", "40", "20", "15", "10"}));
   EXPECT_EQ(RowOrder({"7", "14", "3.5"}), (V{"3.5", "14", "7"}));
   EXPECT_EQ(RowOrder({"20m", "20M"}), (V{"20m", "20M"}));
   EXPECT_EQ(RowOrder({"5", "05", "10"}), (V{"10", "05", "5"}));  // ties keep the swaps' order
-  EXPECT_EQ(RowOrder({"5", "05"}), (V{"5", "05"}));               // a tie alone is no swap
+  EXPECT_EQ(RowOrder({"5", "05"}), (V{"5", "05"}));              // a tie alone is no swap
   EXPECT_EQ(RowOrder({"\xC0", "123456789012345678901", "2"}),
             (V{"123456789012345678901", "\xC0", "2"}));  // 21 characters are not padded
 }

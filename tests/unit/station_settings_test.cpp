@@ -13,9 +13,14 @@ constexpr char kAddressTag[] = "\r\nADDRESS: ";
 
 TEST(StationSettingsTest, LogBaseNameReplacesSlashesAndTrims) {
   const std::pair<const char*, const char*> cases[] = {
-      {"UA3ABC/P", "UA3ABC_P"}, {"UA3ABC\\P", "UA3ABC_P"}, {"R/A3\\B/", "R_A3_B_"},
-      {"UA3:A*B", "UA3:A*B"},   {"", "KOVRA"},             {" \t\r\n\v\f", "KOVRA"},
-      {"  RK3A/P \r\n", "RK3A_P"}, {" / ", "_"},
+      {"UA3ABC/P", "UA3ABC_P"},
+      {"UA3ABC\\P", "UA3ABC_P"},
+      {"R/A3\\B/", "R_A3_B_"},
+      {"UA3:A*B", "UA3:A*B"},
+      {"", "KOVRA"},
+      {" \t\r\n\v\f", "KOVRA"},
+      {"  RK3A/P \r\n", "RK3A_P"},
+      {" / ", "_"},
   };
   for (const auto& [call, name] : cases) EXPECT_EQ(LogBaseName(call), name) << call;
 }
@@ -82,10 +87,12 @@ TEST_F(SettingsStepTest, FirstUseOffersTheDefaultsAndCancelWritesNothing) {
   EXPECT_TRUE(form.shown.empty());
   plugin.ResetStats(1, "UA3ABC/P", At(12, 0));
   ASSERT_EQ(form.shown.size(), 1u);
-  EXPECT_EQ(Shown(form.shown[0]),
-            (Boxes{{"CALLSIGN", "UA3ABC/P"}, {"CONTEST", "Velmora"}, {"OPERATORS", "UA3ABC/P"},
-                   {"CATEGORY-OPERATOR", "A4.BPSK63"}, {"CATEGORY-BAND", "ALL"},
-                   {"CATEGORY-POWER", "HIGH"}}));
+  EXPECT_EQ(Shown(form.shown[0]), (Boxes{{"CALLSIGN", "UA3ABC/P"},
+                                         {"CONTEST", "Velmora"},
+                                         {"OPERATORS", "UA3ABC/P"},
+                                         {"CATEGORY-OPERATOR", "A4.BPSK63"},
+                                         {"CATEGORY-BAND", "ALL"},
+                                         {"CATEGORY-POWER", "HIGH"}}));
   EXPECT_EQ(ini(), "");
   EXPECT_EQ(settings().logBaseName, "UA3ABC_P");
 }
@@ -122,12 +129,17 @@ TEST_F(SettingsStepTest, StoredValuesAreOfferedAndSurviveAnUnchangedOk) {
       "SoapBox=<LF>x\r\nCategory=SO\r\nContest=Other\r\nClaimed=7\r\nEmail=e@x\r\nClub=C\r\n";
   form.answer = [](SettingsForm&) { return kFormOk; };
   plugin.ResetStats(1, "RK3A", At(12, 0));
-  EXPECT_EQ(Shown(form.shown[0]),
-            (Boxes{{"CALLSIGN", "RK3A"}, {"CONTEST", "Velmora"}, {"CLAIMED", "7"},
-                   {"OPERATORS", "RK3A UA3ABC"}, {"CLUB", "C"}, {"E-MAIL", "e@x"},
-                   {"ADDRESS", "Line 1\r\nLine 2"}, {"SOAPBOX", "\nx"},
-                   {"CATEGORY-OPERATOR", "A4.BPSK63"}, {"CATEGORY-BAND", "ALL"},
-                   {"CATEGORY-POWER", "HIGH"}}));
+  EXPECT_EQ(Shown(form.shown[0]), (Boxes{{"CALLSIGN", "RK3A"},
+                                         {"CONTEST", "Velmora"},
+                                         {"CLAIMED", "7"},
+                                         {"OPERATORS", "RK3A UA3ABC"},
+                                         {"CLUB", "C"},
+                                         {"E-MAIL", "e@x"},
+                                         {"ADDRESS", "Line 1\r\nLine 2"},
+                                         {"SOAPBOX", "\nx"},
+                                         {"CATEGORY-OPERATOR", "A4.BPSK63"},
+                                         {"CATEGORY-BAND", "ALL"},
+                                         {"CATEGORY-POWER", "HIGH"}}));
   EXPECT_EQ(ini(),
             "[Settings]\r\nOperators=RK3A UA3ABC\r\nAddress=Line 1<CR><LF>Line 2\r\n"
             "SoapBox=<LF>x\r\nCategory=A4.BPSK63\r\nContest=Velmora\r\nClaimed=7\r\n"

@@ -34,9 +34,12 @@ TEST_F(TourCheck, TourBoundaries) {
     UtcTime now;
     int expected;
   } cases[] = {
-      {At(14, 29), {14, 31}, 1},       {At(14, 30), {14, 59}, 0},
-      {At(14, 29, 59.6), {14, 30}, 0},  {At(14, 29, 59.4), {14, 30}, 1},
-      {At(14, 10, 0, 7), {14, 20}, 0},  {At(13, 10), {14, 10}, 1},
+      {At(14, 29), {14, 31}, 1},
+      {At(14, 30), {14, 59}, 0},
+      {At(14, 29, 59.6), {14, 30}, 0},
+      {At(14, 29, 59.4), {14, 30}, 1},
+      {At(14, 10, 0, 7), {14, 20}, 0},
+      {At(13, 10), {14, 10}, 1},
       {{At(14, 10).value, OleDate::Invalid}, {14, 10}, 1},
       {{At(14, 10).value, OleDate::Null}, {14, 10}, 1},
   };
@@ -44,8 +47,8 @@ TEST_F(TourCheck, TourBoundaries) {
     plugin.ResetStats(0, "RK3A", At(12, 0));
     Add("DL1ABC", "20", "001", "DL", c.logged);
     platform.now = c.now;
-    EXPECT_EQ(Check("DL1ABC"), c.expected) << c.logged.value << " at " << c.now.hour << ':'
-                                           << c.now.minute;
+    EXPECT_EQ(Check("DL1ABC"), c.expected)
+        << c.logged.value << " at " << c.now.hour << ':' << c.now.minute;
   }
 }
 
@@ -95,10 +98,10 @@ TEST_F(TourCheck, NewRegionCountsMAByCallAndOthersByCode) {
 
 TEST_F(TourCheck, RefusalMessageBytes) {
   // " В ОДНОМ и ТОМ ЖЕ ТУРЕ ПРОВОДИТЬ НЕЛЬЗЯ !!!" in code page 1251, byte by byte.
-  const unsigned char tail[] = {
-      ' ',  0xC2, ' ',  0xCE, 0xC4, 0xCD, 0xCE, 0xCC, ' ',  0xE8, ' ',  0xD2, 0xCE, 0xCC, ' ',
-      0xC6, 0xC5, ' ',  0xD2, 0xD3, 0xD0, 0xC5, ' ',  0xCF, 0xD0, 0xCE, 0xC2, 0xCE, 0xC4, 0xC8,
-      0xD2, 0xDC, ' ',  0xCD, 0xC5, 0xCB, 0xDC, 0xC7, 0xDF, ' ',  '!',  '!',  '!'};
+  const unsigned char tail[] = {' ',  0xC2, ' ',  0xCE, 0xC4, 0xCD, 0xCE, 0xCC, ' ',  0xE8, ' ',
+                                0xD2, 0xCE, 0xCC, ' ',  0xC6, 0xC5, ' ',  0xD2, 0xD3, 0xD0, 0xC5,
+                                ' ',  0xCF, 0xD0, 0xCE, 0xC2, 0xCE, 0xC4, 0xC8, 0xD2, 0xDC, ' ',
+                                0xCD, 0xC5, 0xCB, 0xDC, 0xC7, 0xDF, ' ',  '!',  '!',  '!'};
   const std::string expected =
       "QSO c UA3ABC" + std::string(reinterpret_cast<const char*>(tail), sizeof tail);
   EXPECT_EQ(RefusalMessage("UA3ABC"), expected);
