@@ -135,6 +135,14 @@ def program_args():
     return args
 
 
+def finish(failures, what):
+    """Prints the failures and one closing line; the exit status."""
+    print('\n'.join(failures))
+    print(f'kovra-check on {what}: '
+          + (f'{len(failures)} checks failed' if failures else 'all checks passed'))
+    return 1 if failures else 0
+
+
 def main():
     args = program_args()
     failures = []
@@ -168,10 +176,7 @@ def main():
         if in_stderr not in err:
             failures.append(f'{name}: standard error does not name {in_stderr!r}: {err!r}')
 
-    print('\n'.join(failures))
-    print(f'kovra-check on {len(CASES) + len(NOT_CABRILLO)} logs and 3 command lines: '
-          + (f'{len(failures)} checks failed' if failures else 'all checks passed'))
-    return 1 if failures else 0
+    return finish(failures, f'{len(CASES) + len(NOT_CABRILLO)} logs and 3 command lines')
 
 
 if __name__ == '__main__':

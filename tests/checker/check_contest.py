@@ -8,7 +8,7 @@ import os
 import shutil
 import sys
 
-from check_cases import program_args, run
+from check_cases import finish, program_args, run
 
 A, B, C, D = 'UA3AAA', 'UA3BBB', 'UA3CCC', 'UA3DDD'
 SENT = {A: '001 MO', B: '002 MA', C: '003 KL', D: '004 SV'}
@@ -122,10 +122,7 @@ def main():
         failures.append(f'report names: {written} {names}')
     if any(cell and cell[0] in '=+-@' for row in rows for cell in row) or len(rows) != 4:
         failures.append(f'results.csv: {rows}')
-    print('\n'.join(failures))
-    print(f'kovra-check on {len(CASES) + 1} small contests: '
-          + (f'{len(failures)} checks failed' if failures else 'all checks passed'))
-    return 1 if failures else 0
+    return finish(failures, f'{len(CASES) + 1} small contests')
 
 
 if __name__ == '__main__':
